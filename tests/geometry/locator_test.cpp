@@ -1,0 +1,120 @@
+#include "geometry/locator.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+using geometry::CheckLocators;
+using geometry::DecodeLocator;
+
+struct CheckCase {
+    const char* name;
+    std::string first, second;
+    std::string workingFirst, workingSecond;
+    bool firstTooLong, badInput;
+};
+
+class CheckLocatorsTable : public testing::TestWithParam<CheckCase> {};
+
+TEST_P(CheckLocatorsTable, WorkingTextsAndVerdict) {
+    const CheckCase& c = GetParam();
+    const geometry::LocatorCheck check = CheckLocators(c.first, c.second);
+    EXPECT_EQ(check.First, c.workingFirst);
+    EXPECT_EQ(check.Second, c.workingSecond);
+    EXPECT_EQ(check.FirstTooLong, c.firstTooLong);
+    EXPECT_EQ(check.BadInput, c.badInput);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Padding, CheckLocatorsTable,
+    testing::Values(
+        CheckCase{"LowerCaseUpperCased", "fn31pr", "io91wm", "FN31PR", "IO91WM", false, false},
+        CheckCase{"SquareTakenAsLL", "FN31", "IO91WM", "FN31LL", "IO91WM", false, false},
+        CheckCase{"BothSquaresPaddedTwice", "FN31", "IO91", "FN31LLLL", "IO91LLLL", false, false},
+        CheckCase{"SecondSquareOnly", "IO91WM", "fn31", "IO91WM", "FN31LL", false, false},
+        CheckCase{"ThreeCharsPaddedToFive", "FN3", "IO91WM", "FN3LL", "IO91WM", false, true},
+        CheckCase{"ThreeCharsPaddedTwice", "FN3", "IO91", "FN3LLLL", "IO91LLLL", false, true},
+        CheckCase{"FiveCharsNotPadded", "FN31P", "IO91WM", "FN31P", "IO91WM", false, true},
+        CheckCase{"TwoChars", "FN", "IO91WM", "FNLL", "IO91WM", false, true},
+        CheckCase{"OneChar", "F", "IO91WM", "FLL", "IO91WM", false, true},
+        CheckCase{"EmptyNotPadded", "", "IO91", "", "IO91LL", false, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    Validation, CheckLocatorsTable,
+    testing::Values(
+        CheckCase{"FirstTooLong", "FN31PRX", "IO91WM", "FN31PRX", "IO91WM", true, true},
+        CheckCase{"SecondTooLongNoMessage", "FN31PR", "IO91WMX", "FN31PR", "IO91WMX", false, true},
+        CheckCase{"LetterInThirdPlace", "FNA1PR", "IO91WM", "FNA1PR", "IO91WM", false, true},
+        CheckCase{"BlankInThirdPlace", "FN 1PR", "IO91WM", "FN 1PR", "IO91WM", false, true},
+        CheckCase{"SlashInThirdPlace", "FN/1PR", "IO91WM", "FN/1PR", "IO91WM", false, true},
+        CheckCase{"DigitsForField", "9931ZZ", "IO91WM", "9931ZZ", "IO91WM", false, true},
+        CheckCase{"PunctuationInSquare", "FN3!PR", "IO91WM", "FN3!PR", "IO91WM", false, true},
+        CheckCase{"FieldBeyondR", "SN31PR", "IO91WM", "SN31PR", "IO91WM", false, true},
+        CheckCase{"SubsquareBeyondX", "FN31PY", "IO91WM", "FN31PY", "IO91WM", false, true},
+        CheckCase{"LettersPastEverything", "IO91WM", "ZZ99ZZ", "IO91WM", "ZZ99ZZ", false, true},
+        CheckCase{"LeadingBlankCounts", " FN31P", "IO91WM", " FN31P", "IO91WM", false, true},
+        CheckCase{"TrailingBlankTooLong", "FN31PR ", "IO91WM", "FN31PR ", "IO91WM", true, true},
+        CheckCase{"BothEmpty", "", "", "", "", false, true},
+        CheckCase{"SecondEmpty", "FN31PR", "", "FN31PR", "", false, true},
+        CheckCase{"CornersAccepted", "AA00AA", "RR99XX", "AA00AA", "RR99XX", false, false},
+        // Latin-1 letters are not upper-cased and are not locator letters.
+        CheckCase{"Latin1NotUpperCased", "fn31p\xe9", "IO91WM", "FN31P\xe9", "IO91WM", false, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct DecodeCase {
+    const char* name;
+    std::string text;
+    double latitude, longitude;
+};
+
+class DecodeLocatorTable : public testing::TestWithParam<DecodeCase> {};
+
+TEST_P(DecodeLocatorTable, CentreOfSubsquareToTheBit) {
+    const DecodeCase& c = GetParam();
+    const geometry::GeoPosition p = DecodeLocator(c.text);
+    EXPECT_EQ(p.Latitude, c.latitude);
+    EXPECT_EQ(p.Longitude, c.longitude);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Examples, DecodeLocatorTable,
+    testing::Values(
+        DecodeCase{"SouthWestCorner", "AA00AA", -90 + 1.0 / 48, -180 + 1.0 / 24},
+        DecodeCase{"NorthEastCorner", "RR99XX", 90 - 1.0 / 48, 180 - 1.0 / 24},
+        DecodeCase{"London", "IO91WM", 51 + 25.0 / 48, -0.125},
+        DecodeCase{"NewEngland", "FN31PR", 41 + 35.0 / 48, -72 - 17.0 / 24},
+        DecodeCase{"PaddedSquare", "FN31LL", 41 + 23.0 / 48, -73 - 1.0 / 24},
+        DecodeCase{"CharactersAfterSixthIgnored", "FN31LLLL", 41 + 23.0 / 48, -73 - 1.0 / 24},
+        DecodeCase{"EquatorSquare", "JJ00LL", 23.0 / 48, 23.0 / 24},
+        DecodeCase{"SixthMissing", "FN31P", 38.3125, -72 - 17.0 / 24},
+        DecodeCase{"FifthAndSixthMissing", "FN3LL", 65.3125, -73 - 1.0 / 24},
+        DecodeCase{"BeyondTheGrid", "ZZ99ZZ", 170.0625, 340.125},
+        DecodeCase{"Empty", "", -790.6875, -1581.375},
+        DecodeCase{"Rome", "JN61FV", 41.895833333333336, 12.458333333333334},
+        DecodeCase{"Milan", "JN45LL", 45.479166666666664, 8.958333333333334},
+        DecodeCase{"HighByteIsUnsigned", "\xff" "A00AA", -90 + 1.0 / 48, 3620 + 1.0 / 24}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Every subsquare decodes to a point strictly inside the square it names.
+TEST(DecodeLocator, EverySubsquareLiesInsideItsSquare) {
+    std::string text = "AA00AA";
+    for (char f1 = 'A'; f1 <= 'R'; ++f1)
+        for (char f2 = 'A'; f2 <= 'R'; ++f2)
+            for (char s1 = '0'; s1 <= '9'; ++s1)
+                for (char s2 = '0'; s2 <= '9'; ++s2)
+                    for (char u : {'A', 'L', 'X'}) {
+                        text = {f1, f2, s1, s2, u, u};
+                        const auto p = DecodeLocator(text);
+                        const double west = -180 + (f1 - 'A') * 20 + (s1 - '0') * 2;
+                        const double south = -90 + (f2 - 'A') * 10 + (s2 - '0');
+                        ASSERT_GT(p.Longitude, west) << text;
+                        ASSERT_LT(p.Longitude, west + 2) << text;
+                        ASSERT_GT(p.Latitude, south) << text;
+                        ASSERT_LT(p.Latitude, south + 1) << text;
+                    }
+}
+
+}  // namespace

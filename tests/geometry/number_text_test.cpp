@@ -1,0 +1,124 @@
+#include "geometry/number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <optional>
+#include <string>
+
+namespace {
+
+using geometry::FormatGeneralNumber;
+using geometry::FormatSignedNumber;
+using geometry::FormatWholeNumber;
+using geometry::ReadLeadingNumber;
+
+struct FormatCase {
+    double value;
+    const char* text;
+};
+
+TEST(FormatGeneralNumber, FifteenSignificantDigitsFixedNotation) {
+    const FormatCase cases[] = {
+        {41.895833333333336, "41.8958333333333"},
+        {-12.458333333333334, "-12.4583333333333"},
+        {45.479166666666664, "45.4791666666667"},
+        {-8.958333333333334, "-8.95833333333333"},
+        {0.020833333333333332, "0.0208333333333333"},
+        {0.125, "0.125"},
+        {1581.375, "1581.375"},
+        {-790.6875, "-790.6875"},
+        {72.70833333333333, "72.7083333333333"},
+        {180, "180"},
+        {0, "0"},
+        {-0.0, "0"},
+        {0.1 + 0.2, "0.3"},  // 0.30000000000000004 rounds away at 15 digits
+        {999999999999999.9, "1000000000000000"},
+        {1.5e20, "150000000000000000000"},
+        {1.234e-5, "0.00001234"},
+        {-179.95833333333334, "-179.958333333333"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(FormatGeneralNumber(c.value), c.text) << c.value;
+}
+
+// Qt applications take the user's locale for the C library; a comma locale must not leak in.
+TEST(FormatGeneralNumber, PeriodWhateverTheLocale) {
+    const char* previous = std::setlocale(LC_ALL, nullptr);
+    const std::string saved = previous ? previous : "C";
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8") && !std::setlocale(LC_ALL, "it_IT.UTF-8"))
+        GTEST_SKIP() << "no comma-decimal locale installed";
+    EXPECT_EQ(FormatGeneralNumber(41.895833333333336), "41.8958333333333");
+    EXPECT_EQ(ReadLeadingNumber("12.5"), 12.5);
+    std::setlocale(LC_ALL, saved.c_str());
+}
+
+TEST(FormatSignedNumber, BlankWhereTheSignWouldStand) {
+    const FormatCase cases[] = {{326, " 326"}, {0, " 0"}, {19970, " 19970"}, {360, " 360"}, {-5, "-5"}};
+    for (const auto& c : cases) EXPECT_EQ(FormatSignedNumber(c.value), c.text) << c.value;
+}
+
+TEST(FormatWholeNumber, PlainDigits) {
+    const FormatCase cases[] = {{302, "302"}, {-63, "-63"}, {0, "0"}, {-0.0, "0"},
+                                {1e15, "1000000000000000"}, {-123456789012345678.0, "-123456789012345680"}};
+    for (const auto& c : cases) EXPECT_EQ(FormatWholeNumber(c.value), c.text) << c.value;
+    // Every digit of the largest double, so that reading the text back gives the same value.
+    const std::string largest = FormatWholeNumber(1.7976931348623157e308);
+    EXPECT_EQ(largest.size(), 309u);
+    EXPECT_EQ(ReadLeadingNumber(largest), 1.7976931348623157e308);
+}
+
+struct ReadCase {
+    const char* name;
+    std::string text;
+    std::optional<double> value;
+};
+
+class ReadLeadingNumberTable : public testing::TestWithParam<ReadCase> {};
+
+TEST_P(ReadLeadingNumberTable, Value) {
+    const ReadCase& c = GetParam();
+    EXPECT_EQ(ReadLeadingNumber(c.text), c.value);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rule, ReadLeadingNumberTable,
+    testing::Values(
+        ReadCase{"Plain", "487", 487.0},
+        ReadCase{"LeadingBlank", " 487", 487.0},
+        ReadCase{"BlanksAnywhere", " 4 8\t7\n", 487.0},
+        ReadCase{"BlankAfterSign", "- 12", -12.0},
+        ReadCase{"PlusSign", "+12", 12.0},
+        ReadCase{"Negative", "-100", -100.0},
+        ReadCase{"Fraction", "12.9", 12.9},
+        ReadCase{"LeadingPoint", ".5", 0.5},
+        ReadCase{"SecondPointStops", "1.2.3", 1.2},
+        ReadCase{"CommaStops", "1,5", 1.0},
+        ReadCase{"ExponentE", "1.5E3", 1500.0},
+        ReadCase{"ExponentLowerD", "25d-1", 2.5},
+        ReadCase{"ExponentSignedBlanks", "2 e + 2", 200.0},
+        ReadCase{"ExponentWithoutDigits", "7E", 7.0},
+        ReadCase{"ExponentSignWithoutDigits", "7E+x", 7.0},
+        ReadCase{"TrailingText", "302 Miglia", 302.0},
+        ReadCase{"Question marks", "??????", 0.0},
+        ReadCase{"Dots", "...", 0.0},
+        ReadCase{"Empty", "", 0.0},
+        ReadCase{"Letters", "abc", 0.0},
+        ReadCase{"SignAlone", "-", 0.0},
+        ReadCase{"ExponentAlone", "E5", 0.0},
+        ReadCase{"LeadingZeros", "000123.4500", 123.45},
+        ReadCase{"ManyDigitsRoundCorrectly", "0.1000000000000000055511151231257827", 0.1},
+        ReadCase{"HugeButFinite", "1.7976931348623157e308", 1.7976931348623157e308},
+        ReadCase{"Overflow", "1e400", std::nullopt},
+        ReadCase{"OverflowByDigits", std::string(400, '9'), std::nullopt},
+        ReadCase{"NegativeOverflow", "-1e309", std::nullopt},
+        ReadCase{"Underflow", "1e-400", 0.0},
+        ReadCase{"HugeExponentOfZero", "0e99999999999999999999", 0.0},
+        ReadCase{"LongZerosThenSmallExponent", "0." + std::string(500, '0') + "1e501", 1.0},
+        ReadCase{"LongDigitsLargeNegativeExponent", "1" + std::string(1000, '0') + "e-1000", 1.0}),
+    [](const auto& info) {
+        std::string name = info.param.name;
+        for (char& c : name) if (!isalnum(static_cast<unsigned char>(c))) c = '_';
+        return name;
+    });
+
+}  // namespace

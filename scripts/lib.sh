@@ -1,0 +1,50 @@
+# Shared by the set-up scripts: the Debian packages the project needs and how they get there.
+# shellcheck shell=bash
+
+# Everything needed to build the program, run every test and the end-to-end checks.
+TARVOLIN_PACKAGES=(
+  g++ cmake make pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
+  libgtest-dev libbenchmark-dev libhamlib-dev
+  xvfb xauth xdotool x11-utils
+  clang libclang-rt-14-dev
+  dbus dbus-x11 at-spi2-core python3 python3-pyatspi
+  appstream desktop-file-utils
+  fonts-dejavu-core
+)
+
+# Installs the packages that are not installed yet; fails loudly when that is impossible.
+ensure_packages() {
+  local missing=()
+  local package
+  for package in "$@"; do
+    dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing missing Debian packages: ${missing[*]}"
+  local sudo=()
+  if [ "$(id -u)" -ne 0 ]; then
+    if command -v sudo >/dev/null 2>&1; then sudo=(sudo); else
+      echo "error: these packages are missing and installing them needs root: ${missing[*]}" >&2
+      return 1
+    fi
+  fi
+  if ! "${sudo[@]}" apt-get update; then
+    echo "error: apt-get update failed" >&2
+    return 1
+  fi
+  if ! DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"; then
+    echo "error: could not install: ${missing[*]}" >&2
+    return 1
+  fi
+}
+
+project_root() { cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd; }
+
+# configure_and_build BUILD_DIR [CMAKE_ARGS...]
+configure_and_build() {
+  local dir=$1
+  shift
+  cmake -S "$(project_root)" -B "$dir" "$@"
+  cmake --build "$dir" --parallel "$(nproc)"
+}

@@ -1,0 +1,36 @@
+// The window's controls as data: one row per control, positions and sizes in twips.
+#pragma once
+
+#include <QRect>
+#include <span>
+
+namespace ui {
+
+enum class ControlKind { Label, TextBox, HiddenTextBox, Button, PictureBox };
+
+struct ControlSpec {
+    const char* name;     // objectName, and the name the handlers use
+    ControlKind kind;
+    int left, top;        // twips, from the top-left corner of the client area
+    int width, height;    // twips, outer size including the border
+    const char* content;  // initial text or caption; for a picture box, its image resource
+    int tabIndex;
+};
+
+// 1440 twips to the inch, 96 device-independent pixels to the inch.
+constexpr int kTwipsPerPixel = 15;
+
+// The client area of the window, in twips.
+constexpr int kClientWidthTwips = 7380;
+constexpr int kClientHeightTwips = 6255;
+
+// The locator that the first field holds when the window opens.
+constexpr const char* kHomeLocator = "JN61FV";
+
+std::span<const ControlSpec> ControlTable();
+
+// Device-independent pixels; Qt scales them to the display's density.
+int TwipsToPixels(int twips);
+QRect TwipsToPixels(const ControlSpec& spec);
+
+}  // namespace ui

@@ -1,0 +1,72 @@
+// The program's one window: two locator fields, the bearing and distance results, the
+// Calculate and Exit buttons, and the pictures (compass, two flags, ruler).
+#pragma once
+
+#include "caption_table.h"
+
+#include <QString>
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace geometry {
+struct GeoPosition;
+struct PathResult;
+}  // namespace geometry
+
+namespace ui {
+
+class PictureBox;
+struct ControlSpec;
+
+class Form2 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Form2(QWidget* parent = nullptr);
+
+    // "ita" or "eng": the caption language the flags last chose.
+    QString languageTag() const { return LanguageTag; }
+
+private:
+    void CreateControls();
+    QWidget* CreateControl(const ControlSpec& spec);
+    void ConnectEvents();
+    void SetTabOrder();
+    void CentreOnScreen();
+
+    // Event handlers, one per control and event.
+    void Form_Load();
+    void Command1_Click();
+    void Command2_Click();
+    void Picture2_Click();
+    void Picture3_Click();
+    void Picture4_Click();
+    void Text3_Change();
+    void Text5_Change();
+
+    QLineEdit* Text1 = nullptr;  // bearing
+    QLineEdit* Text2 = nullptr;  // hidden: first longitude, west positive
+    QLineEdit* Text3 = nullptr;  // first locator
+    QLineEdit* Text4 = nullptr;  // hidden: second latitude
+    QLineEdit* Text5 = nullptr;  // second locator
+    QLineEdit* Text6 = nullptr;  // distance, in the unit Label3 shows
+    QLineEdit* Text7 = nullptr;  // hidden: first latitude
+    QLineEdit* Text8 = nullptr;  // hidden: second longitude, west positive
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;    // the distance unit, which is also the unit state
+    QLabel* Label4 = nullptr;
+    QPushButton* Command1 = nullptr;  // Calculate
+    QPushButton* Command2 = nullptr;  // Exit
+    PictureBox* Picture1 = nullptr;   // compass
+    PictureBox* Picture2 = nullptr;   // English flag
+    PictureBox* Picture3 = nullptr;   // Italian flag
+    PictureBox* Picture4 = nullptr;   // ruler: kilometres and miles
+
+    QString LanguageTag;
+};
+
+}  // namespace ui

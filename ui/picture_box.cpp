@@ -1,0 +1,59 @@
+#include "picture_box.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace ui {
+namespace {
+constexpr int kBorderPixels = 2;
+}
+
+PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(kBorderPixels);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void PictureBox::setPixmap(const QPixmap& pixmap) {
+    pixmap_ = pixmap;
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);  // the sunken border
+    QPainter painter(this);
+    const QRect interior = contentsRect();
+    painter.setClipRect(interior);
+    painter.drawPixmap(interior.topLeft(), pixmap_);
+    if (hasFocus()) {
+        // The image must stay whole, so the focus is shown on the outer line of the border.
+        painter.setClipping(false);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+// A click is a press and a release inside the box, like a button's.
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) pressed_ = true;
+    QFrame::mousePressEvent(event);
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    if (click) emit clicked();
+    QFrame::mouseReleaseEvent(event);
+}
+
+// The space bar clicks a focused picture, so that keyboard users reach the flags and the ruler.
+void PictureBox::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
+        emit clicked();
+        return;
+    }
+    QFrame::keyPressEvent(event);
+}
+
+}  // namespace ui

@@ -3,18 +3,56 @@
 #include "control_table.h"
 #include "picture_box.h"
 
-#include <QGuiApplication>
+#include "geometry/locator.h"
+#include "geometry/number_text.h"
+#include "geometry/path.h"
+
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
 
 #include <algorithm>
-#include <limits>
+#include <cmath>
 #include <vector>
 
 namespace ui {
+namespace {
+
+constexpr const char* kApplicationTitle = "Tarvolin_11";
+// The second field's placeholder: no second locator has been typed yet.
+const QString kNoSecondLocator = QStringLiteral("...");
+const QString kBadInputText = QStringLiteral("??????");
+const QString kEqualLocatorsBearing = QStringLiteral("0");
+constexpr qsizetype kLocatorLength = 6;
+constexpr int kLongestFieldText = 32767;
+// Kilometres per mile, to three decimals as the program has always used.
+constexpr double kKilometresPerMile = 1.609;
+
+// The geometry works on Latin-1 bytes; a character with no Latin-1 code becomes "?".
+std::string ToLatin1(const QString& text) { return text.toLatin1().toStdString(); }
+
+QString FromText(const std::string& text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
+
+// Only "a" to "z" change: locators are plain ASCII, and the fields keep every other character.
+QString UpperCaseAscii(QString text) {
+    for (QChar& c : text) {
+        if (c >= u'a' && c <= u'z') c = QChar(c.unicode() - u'a' + u'A');
+    }
+    return text;
+}
+
+// Kilometres restored after a round trip through miles: plain digits when whole, as the toggle
+// writes them, otherwise the number as it was typed in value.
+std::string FormatKilometres(double kilometres) {
+    return kilometres == std::floor(kilometres) ? geometry::FormatWholeNumber(kilometres)
+                                                : geometry::FormatGeneralNumber(kilometres);
+}
+
+}  // namespace
 
 Form2::Form2(QWidget* parent) : QWidget(parent) {
     setObjectName("Form2");
@@ -55,7 +93,9 @@ QWidget* Form2::CreateControl(const ControlSpec& spec) {
     case ControlKind::TextBox:
     case ControlKind::HiddenTextBox: {
         auto* field = new QLineEdit(spec.content, this);
-        field->setMaxLength(std::numeric_limits<int>::max());  // no length limit
+        // Far beyond any locator or distance, yet short enough that a pasted novel cannot stall
+        // the window: every change re-lays out the whole line, 150-250 ms for a million characters.
+        field->setMaxLength(kLongestFieldText);
         if (spec.kind == ControlKind::HiddenTextBox) {
             field->setFocusPolicy(Qt::NoFocus);
             field->hide();
@@ -98,6 +138,8 @@ void Form2::ConnectEvents() {
     // textChanged, not textEdited: the handlers also run, nested, when the program writes the text.
     connect(Text3, &QLineEdit::textChanged, this, &Form2::Text3_Change, Qt::DirectConnection);
     connect(Text5, &QLineEdit::textChanged, this, &Form2::Text5_Change, Qt::DirectConnection);
+    connect(Text3, &QLineEdit::returnPressed, this, &Form2::PressDefaultButton);
+    connect(Text5, &QLineEdit::returnPressed, this, &Form2::PressDefaultButton);
 }
 
 void Form2::CentreOnScreen() {
@@ -108,12 +150,136 @@ void Form2::CentreOnScreen() {
 
 void Form2::Form_Load() { LanguageTag = LanguageTagOf(Language::Italian); }
 
-void Form2::Command1_Click() {}
+// Calculate: check, decode, compute and show. Bad input is answered in the fields and never
+// stops the command; only the placeholder "..." in the second field ends it at once.
+void Form2::Command1_Click() {
+    if (Text5->text() == kNoSecondLocator) return;
+    const geometry::LocatorCheck check = geometry::CheckLocators(ToLatin1(Text3->text()), ToLatin1(Text5->text()));
+    if (check.FirstTooLong) ShowOverLengthMessage();
+    if (check.BadInput) {
+        Text3->setText(QString());
+        Text5->setText(QString());
+        WriteDistance(kBadInputText, std::nullopt);
+    }
+    const geometry::GeoPosition first = geometry::DecodeLocator(check.First);
+    const geometry::GeoPosition second = geometry::DecodeLocator(check.Second);
+    ShowCoordinates(first, second);
+    const geometry::PathResult path = geometry::ComputeBearingDistance(first, second);
+    ShowResults(path, check.BadInput);
+}
+
 void Form2::Command2_Click() { close(); }
-void Form2::Picture2_Click() {}
-void Form2::Picture3_Click() {}
-void Form2::Picture4_Click() {}
-void Form2::Text3_Change() {}
-void Form2::Text5_Change() {}
+
+void Form2::Picture2_Click() { ApplyLanguage(Language::English); }
+
+void Form2::Picture3_Click() { ApplyLanguage(Language::Italian); }
+
+// The unit toggle: kilometres to miles when the unit caption is exactly "Km", else back.
+void Form2::Picture4_Click() {
+    const bool toMiles = Label3->text() == kKilometresCaption;
+    const std::optional<DistanceConversion> converted = toMiles ? ConvertToMiles() : ConvertToKilometres();
+    if (!converted) {
+        QApplication::beep();  // too large for a double: leave the field and the unit as they are
+        return;
+    }
+    WriteDistance(converted->text, converted->kilometres);
+    Label3->setText(toMiles ? MilesCaption(CurrentLanguage()) : kKilometresCaption);
+}
+
+void Form2::Text3_Change() { UpperCaseAndCaretToEnd(Text3); }
+
+void Form2::Text5_Change() {
+    UpperCaseAndCaretToEnd(Text5);
+    if (Text5->text().size() == kLocatorLength) SignalSecondLocatorComplete();
+}
+
+// Writes the field in upper case (which runs this field's change handler once more, nested, when
+// it changes anything) and puts the caret after the last character.
+void Form2::UpperCaseAndCaretToEnd(QLineEdit* field) {
+    field->setText(UpperCaseAscii(field->text()));
+    field->setCursorPosition(field->text().size());
+}
+
+// From now on Calculate is the default button: Enter in a locator field presses it.
+void Form2::SignalSecondLocatorComplete() { Command1->setDefault(true); }
+
+void Form2::PressDefaultButton() {
+    if (Command1->isDefault()) Command1->click();
+}
+
+void Form2::ShowOverLengthMessage() {
+    QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, QString(), QMessageBox::Ok, this);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+void Form2::ShowCoordinates(const geometry::GeoPosition& first, const geometry::GeoPosition& second) {
+    // Longitudes are shown west-positive.
+    Text7->setText(FromText(geometry::FormatGeneralNumber(first.Latitude)));
+    Text2->setText(FromText(geometry::FormatGeneralNumber(-first.Longitude)));
+    Text4->setText(FromText(geometry::FormatGeneralNumber(second.Latitude)));
+    Text8->setText(FromText(geometry::FormatGeneralNumber(-second.Longitude)));
+}
+
+void Form2::ShowResults(const geometry::PathResult& path, bool badInput) {
+    if (!badInput) {
+        Text1->setText(FromText(geometry::FormatSignedNumber(path.Bearing)));
+        WriteDistance(FromText(geometry::FormatSignedNumber(path.DistanceKm)), path.DistanceKm);
+    } else {
+        Text1->setText(kBadInputText);
+        WriteDistance(kBadInputText, std::nullopt);
+        Text3->setText(QString());
+        Text5->setText(QString());
+    }
+    // Two identical locators show a bearing of "0": the computed one would be meaningless.
+    if (!badInput && Text3->text() == Text5->text()) Text1->setText(kEqualLocatorsBearing);
+    Label3->setText(kKilometresCaption);
+}
+
+// The unit word for miles follows the language tag: exactly "ita" is Italian, anything else English.
+Language Form2::CurrentLanguage() const {
+    return LanguageTag == LanguageTagOf(Language::Italian) ? Language::Italian : Language::English;
+}
+
+void Form2::ApplyLanguage(Language language) {
+    for (const CaptionRow& row : CaptionTable()) {
+        findChild<QWidget*>(row.control)->setProperty("text", QString(Caption(row, language)));
+    }
+    Label3->setText(Label3->text() == kKilometresCaption ? kKilometresCaption : MilesCaption(language));
+    LanguageTag = LanguageTagOf(language);
+}
+
+// Remembers the exact kilometres behind a distance text the window writes, so that a round trip
+// through miles gives the kilometres back instead of losing one to each floor.
+void Form2::WriteDistance(const QString& text, std::optional<double> kilometres) {
+    Text6->setText(text);
+    writtenDistance_ = text;
+    writtenKilometres_ = kilometres;
+}
+
+// The exact kilometres behind the distance field, when it still shows what the window wrote.
+std::optional<double> Form2::RememberedKilometres() const {
+    if (!writtenKilometres_ || Text6->text() != writtenDistance_) return std::nullopt;
+    return writtenKilometres_;
+}
+
+std::optional<Form2::DistanceConversion> Form2::ConvertToMiles() const {
+    std::optional<double> kilometres = RememberedKilometres();
+    if (!kilometres) kilometres = geometry::ReadLeadingNumber(ToLatin1(Text6->text()));
+    if (!kilometres) return std::nullopt;
+    const double miles = std::floor(*kilometres / kKilometresPerMile);
+    return DistanceConversion{FromText(geometry::FormatWholeNumber(miles)), *kilometres};
+}
+
+std::optional<Form2::DistanceConversion> Form2::ConvertToKilometres() const {
+    if (const std::optional<double> kilometres = RememberedKilometres()) {
+        return DistanceConversion{FromText(FormatKilometres(*kilometres)), *kilometres};
+    }
+    const std::optional<double> miles = geometry::ReadLeadingNumber(ToLatin1(Text6->text()));
+    if (!miles) return std::nullopt;
+    const double kilometres = std::floor(*miles * kKilometresPerMile);
+    if (!std::isfinite(kilometres)) return std::nullopt;
+    return DistanceConversion{FromText(geometry::FormatWholeNumber(kilometres)), kilometres};
+}
 
 }  // namespace ui

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <optional>
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -47,6 +49,28 @@ private:
     void Text3_Change();
     void Text5_Change();
 
+    // What the handlers do, in the window's own terms.
+    void UpperCaseAndCaretToEnd(QLineEdit* field);
+    void SignalSecondLocatorComplete();
+    void PressDefaultButton();
+    void ShowOverLengthMessage();
+    void ApplyLanguage(Language language);
+    Language CurrentLanguage() const;
+
+    // Result writers.
+    void ShowCoordinates(const geometry::GeoPosition& first, const geometry::GeoPosition& second);
+    void ShowResults(const geometry::PathResult& path, bool badInput);
+
+    // The distance field and the exact kilometres behind the text the window last wrote there.
+    struct DistanceConversion {
+        QString text;
+        double kilometres;
+    };
+    void WriteDistance(const QString& text, std::optional<double> kilometres);
+    std::optional<double> RememberedKilometres() const;
+    std::optional<DistanceConversion> ConvertToMiles() const;
+    std::optional<DistanceConversion> ConvertToKilometres() const;
+
     QLineEdit* Text1 = nullptr;  // bearing
     QLineEdit* Text2 = nullptr;  // hidden: first longitude, west positive
     QLineEdit* Text3 = nullptr;  // first locator
@@ -67,6 +91,8 @@ private:
     PictureBox* Picture4 = nullptr;   // ruler: kilometres and miles
 
     QString LanguageTag;
+    QString writtenDistance_;
+    std::optional<double> writtenKilometres_;
 };
 
 }  // namespace ui

@@ -8,6 +8,8 @@
 #include "geometry/path.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -52,12 +54,37 @@ std::string FormatKilometres(double kilometres) {
                                                 : geometry::FormatGeneralNumber(kilometres);
 }
 
+// Images are read by the format their suffix names and no other: left to guess, Qt loads every
+// image plugin it has (SVG and GIF among them) to ask each whether it can read the file.
+void ReadOnlyByItsSuffix(QImageReader& reader, const QString& resource) {
+    reader.setFileName(resource);
+    reader.setFormat(QFileInfo(resource).suffix().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+}
+
+QPixmap LoadImage(const QString& resource) {
+    QImageReader reader;
+    ReadOnlyByItsSuffix(reader, resource);
+    return QPixmap::fromImage(reader.read());
+}
+
+// Every image in the icon file: a 256-colour and a 32-bit one.
+QIcon LoadWindowIcon() {
+    QImageReader reader;
+    ReadOnlyByItsSuffix(reader, QStringLiteral(":/images/tarvolin.ico"));
+    QIcon icon;
+    for (int i = 0; i < reader.imageCount() && reader.jumpToImage(i); ++i) {
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
+    return icon;
+}
+
 }  // namespace
 
 Form2::Form2(QWidget* parent) : QWidget(parent) {
     setObjectName("Form2");
     setWindowTitle("Tarvolin utility 1.1 - QZ9XQW");
-    setWindowIcon(QIcon(":/images/tarvolin.ico"));
+    setWindowIcon(LoadWindowIcon());
     resize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
     CreateControls();
     SetTabOrder();
@@ -109,7 +136,7 @@ QWidget* Form2::CreateControl(const ControlSpec& spec) {
     }
     case ControlKind::PictureBox: {
         auto* picture = new PictureBox(this);
-        picture->setPixmap(QPixmap(spec.content));
+        picture->setPixmap(LoadImage(spec.content));
         return picture;
     }
     }

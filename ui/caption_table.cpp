@@ -12,9 +12,20 @@ constexpr CaptionRow kCaptions[] = {
     {"Label4",   "Puntamento",  "Bearing"},
 };
 
+// Each flag is named in its own language, as language choosers usually are.
+constexpr CaptionRow kAccessibleNames[] = {
+    // control     Italian        English
+    {"Picture1", "Bussola",     "Compass"},
+    {"Picture2", "English",     "English"},
+    {"Picture3", "Italiano",    "Italiano"},
+    {"Picture4", "Km/miglia",   "Km/miles"},
+};
+
 }  // namespace
 
 std::span<const CaptionRow> CaptionTable() { return kCaptions; }
+
+std::span<const CaptionRow> AccessibleNameTable() { return kAccessibleNames; }
 
 const char* Caption(const CaptionRow& row, Language language) {
     return language == Language::Italian ? row.italian : row.english;

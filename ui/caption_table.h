@@ -19,6 +19,10 @@ std::span<const CaptionRow> CaptionTable();
 
 const char* Caption(const CaptionRow& row, Language language);
 
+// Names that assistive tools read for the pictures, which have no caption. The fields are named
+// by their labels, and the buttons by their captions.
+std::span<const CaptionRow> AccessibleNameTable();
+
 // The unit caption meaning kilometres, the same in both languages.
 constexpr const char* kKilometresCaption = "Km";
 // The unit caption meaning miles.

@@ -9,11 +9,11 @@ using enum ControlKind;
 
 // Sorted by name as in the window's design; the tab order comes from the last column.
 constexpr ControlSpec kControls[] = {
-    // name        kind           left   top  width height content              tab
-    {"Label1",   Label,          3600,  480, 1335,  375, "Locatore 1",          9},
-    {"Label2",   Label,          3600,  960, 1335,  255, "Locatore 2",         10},
-    {"Label3",   Label,          3600, 1440, 1095,  255, "Km",                 11},
-    {"Label4",   Label,          3600, 1920, 1215,  255, "Puntamento",         12},
+    // name        kind           left   top  width height content              tab  label for
+    {"Label1",   Label,          3600,  480, 1335,  375, "Locatore 1",          9, "Text3"},
+    {"Label2",   Label,          3600,  960, 1335,  255, "Locatore 2",         10, "Text5"},
+    {"Label3",   Label,          3600, 1440, 1095,  255, "Km",                 11, "Text6"},
+    {"Label4",   Label,          3600, 1920, 1215,  255, "Puntamento",         12, "Text1"},
     {"Text1",    TextBox,        5040, 1800, 1215,  375, "...",                 1},
     {"Text2",    HiddenTextBox,  3720, 4440, 1215,  375, "Text2",               2},
     {"Text3",    TextBox,        5040,  360, 1215,  375, kHomeLocator,          3},

@@ -15,6 +15,7 @@ struct ControlSpec {
     int width, height;    // twips, outer size including the border
     const char* content;  // initial text or caption; for a picture box, its image resource
     int tabIndex;
+    const char* labelFor = nullptr;  // for a label: the field it names, also for assistive tools
 };
 
 // 1440 twips to the inch, 96 device-independent pixels to the inch.

@@ -2,6 +2,7 @@
 
 #include "control_table.h"
 #include "picture_box.h"
+#include "window_accessibility.h"
 
 #include "geometry/locator.h"
 #include "geometry/number_text.h"
@@ -82,6 +83,7 @@ QIcon LoadWindowIcon() {
 }  // namespace
 
 Form2::Form2(QWidget* parent) : QWidget(parent) {
+    InstallWindowAccessibility();
     setObjectName("Form2");
     setWindowTitle("Tarvolin utility 1.1 - QZ9XQW");
     setWindowIcon(LoadWindowIcon());
@@ -108,6 +110,10 @@ void Form2::CreateControls() {
     find(Label1, "Label1"), find(Label2, "Label2"), find(Label3, "Label3"), find(Label4, "Label4");
     find(Command1, "Command1"), find(Command2, "Command2");
     find(Picture1, "Picture1"), find(Picture2, "Picture2"), find(Picture3, "Picture3"), find(Picture4, "Picture4");
+    for (const ControlSpec& spec : ControlTable()) {
+        if (spec.labelFor) findChild<QLabel*>(spec.name)->setBuddy(findChild<QWidget*>(spec.labelFor));
+    }
+    ApplyAccessibleNames(Language::Italian);
 }
 
 QWidget* Form2::CreateControl(const ControlSpec& spec) {
@@ -274,6 +280,13 @@ void Form2::ApplyLanguage(Language language) {
     }
     Label3->setText(Label3->text() == kKilometresCaption ? kKilometresCaption : MilesCaption(language));
     LanguageTag = LanguageTagOf(language);
+    ApplyAccessibleNames(language);
+}
+
+void Form2::ApplyAccessibleNames(Language language) {
+    for (const CaptionRow& row : AccessibleNameTable()) {
+        findChild<QWidget*>(row.control)->setAccessibleName(Caption(row, language));
+    }
 }
 
 // Remembers the exact kilometres behind a distance text the window writes, so that a round trip

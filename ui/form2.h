@@ -55,6 +55,7 @@ private:
     void PressDefaultButton();
     void ShowOverLengthMessage();
     void ApplyLanguage(Language language);
+    void ApplyAccessibleNames(Language language);
     Language CurrentLanguage() const;
 
     // Result writers.

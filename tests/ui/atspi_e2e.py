@@ -1,0 +1,100 @@
+"""Reads the running program through AT-SPI, as a screen reader would, and drives it with real
+X input events (xdotool): names in both caption languages, no hidden field exposed, and the
+bearing and distance read back after a calculation."""
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+TITLE = "Tarvolin utility 1.1 - QZ9XQW"
+
+
+def wait_for(what, probe, seconds=10.0):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        value = probe()
+        if value:
+            return value
+        time.sleep(0.05)
+    sys.exit(f"FAIL: timed out waiting for {what}")
+
+
+def application():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        if app is not None and app.name == "tarvolin" and app.childCount > 0:
+            return app
+    return None
+
+
+def controls(app):
+    """Every accessible below the application: (role name, accessible name, accessible)."""
+    found = []
+
+    def walk(node):
+        for i in range(node.childCount):
+            child = node.getChildAtIndex(i)
+            if child is None:
+                continue
+            found.append((child.getRoleName(), child.name, child))
+            walk(child)
+
+    walk(app)
+    return found
+
+
+def find(app, name, role=None):
+    for role_name, accessible_name, accessible in controls(app):
+        if accessible_name == name and (role is None or role_name == role):
+            return accessible
+    return None
+
+
+def text_of(accessible):
+    text = accessible.queryText()
+    return text.getText(0, text.characterCount)
+
+
+def xdotool(*args):
+    subprocess.run(["xdotool", *args], check=True)
+
+
+def expect(condition, message):
+    if not condition:
+        sys.exit(f"FAIL: {message}")
+
+
+app = wait_for("the program on the accessibility bus", application)
+wait_for("the window's controls", lambda: find(app, "Calcola", "push button"))
+all_names = {(role, name) for role, name, _ in controls(app)}
+
+for name, role in [("Locatore 1", "text"), ("Locatore 2", "text"), ("Puntamento", "text"), ("Km", "text"),
+                   ("Calcola", "push button"), ("Esci", "push button"), ("English", None),
+                   ("Italiano", None), ("Km/miglia", None), ("Bussola", None)]:
+    expect(find(app, name, role) is not None, f"no {role or 'control'} named {name!r}; seen {sorted(all_names)}")
+expect(text_of(find(app, "Locatore 1", "text")) == "JN61FV", "home locator not read back")
+texts = [text_of(a) for role, _, a in controls(app) if role == "text"]
+for hidden in ("Text2", "Text4", "Text7", "Text8"):
+    expect(hidden not in texts, f"hidden field {hidden} is exposed")
+expect(len(texts) == 4, f"expected the four shown fields, found {len(texts)}")
+
+window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^" + TITLE + "$"],
+                        check=True, capture_output=True, text=True).stdout.split()[0]
+# Text5 is at (336, 56), 81 x 25; Calculate at (232, 200), 105 x 25; the English flag at (224, 248).
+xdotool("mousemove", "--window", window, "376", "68", "click", "1")
+xdotool("key", "--window", window, "ctrl+a")
+xdotool("type", "--window", window, "--delay", "20", "jn45ll")
+wait_for("the typed locator", lambda: text_of(find(app, "Locatore 2", "text")) == "JN45LL")
+xdotool("mousemove", "--window", window, "284", "212", "click", "1")
+bearing = wait_for("the bearing", lambda: text_of(find(app, "Puntamento", "text")) == " 326" and " 326")
+distance = text_of(find(app, "Km", "text"))
+expect(distance == " 487", f"distance read back as {distance!r}")
+
+xdotool("mousemove", "--window", window, "245", "260", "click", "1")
+wait_for("English names", lambda: find(app, "Locator 1", "text") and find(app, "Km/miles"))
+expect(find(app, "Calculate", "push button") is not None, "Calculate button not renamed")
+expect(text_of(find(app, "Bearing", "text")) == " 326", "bearing lost after the language switch")
+print(f"PASS: read bearing {bearing.strip()} and distance {distance.strip()} km through AT-SPI; "
+      "names follow the caption language; hidden fields not exposed")

@@ -1,0 +1,54 @@
+#include "window_accessibility.h"
+
+#include <QAccessibleWidget>
+#include <QWidget>
+
+#include <mutex>
+
+namespace ui {
+namespace {
+
+// The window's accessible interface, listing its direct child controls that are not hidden.
+class WindowAccessible : public QAccessibleWidget {
+public:
+    explicit WindowAccessible(QWidget* window) : QAccessibleWidget(window, QAccessible::Window) {}
+
+    int childCount() const override { return static_cast<int>(ShownChildren().size()); }
+
+    QAccessibleInterface* child(int index) const override {
+        const QList<QWidget*> children = ShownChildren();
+        if (index < 0 || index >= children.size()) return nullptr;
+        return QAccessible::queryAccessibleInterface(children.at(index));
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        if (!child || !child->object() || !child->object()->isWidgetType()) return -1;
+        return static_cast<int>(ShownChildren().indexOf(static_cast<QWidget*>(child->object())));
+    }
+
+private:
+    QList<QWidget*> ShownChildren() const {
+        QList<QWidget*> shown;
+        for (QObject* object : widget()->children()) {
+            auto* child = qobject_cast<QWidget*>(object);
+            if (child && !child->isWindow() && !child->isHidden()) shown.append(child);
+        }
+        return shown;
+    }
+};
+
+QAccessibleInterface* WindowAccessibleFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("ui::Form2") && object && object->isWidgetType()) {
+        return new WindowAccessible(static_cast<QWidget*>(object));
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void InstallWindowAccessibility() {
+    static std::once_flag installed;
+    std::call_once(installed, [] { QAccessible::installFactory(WindowAccessibleFactory); });
+}
+
+}  // namespace ui

@@ -1,0 +1,10 @@
+// What assistive tools see of the window: its children as the user sees them.
+#pragma once
+
+namespace ui {
+
+// Makes assistive tools list only the window's shown controls: the coordinate fields, which are
+// never shown, stay out of the accessible tree. Safe to call more than once.
+void InstallWindowAccessibility();
+
+}  // namespace ui

@@ -101,19 +101,36 @@ void Form2::CreateControls() {
         control->setObjectName(spec.name);
         control->setGeometry(TwipsToPixels(spec));
     }
-    const auto find = [this](auto*& member, const char* name) {
-        member = findChild<std::remove_reference_t<decltype(*member)>*>(name, Qt::FindDirectChildrenOnly);
-        Q_ASSERT(member);
-    };
-    find(Text1, "Text1"), find(Text2, "Text2"), find(Text3, "Text3"), find(Text4, "Text4");
-    find(Text5, "Text5"), find(Text6, "Text6"), find(Text7, "Text7"), find(Text8, "Text8");
-    find(Label1, "Label1"), find(Label2, "Label2"), find(Label3, "Label3"), find(Label4, "Label4");
-    find(Command1, "Command1"), find(Command2, "Command2");
-    find(Picture1, "Picture1"), find(Picture2, "Picture2"), find(Picture3, "Picture3"), find(Picture4, "Picture4");
+    Text1 = Control<QLineEdit>("Text1");
+    Text2 = Control<QLineEdit>("Text2");
+    Text3 = Control<QLineEdit>("Text3");
+    Text4 = Control<QLineEdit>("Text4");
+    Text5 = Control<QLineEdit>("Text5");
+    Text6 = Control<QLineEdit>("Text6");
+    Text7 = Control<QLineEdit>("Text7");
+    Text8 = Control<QLineEdit>("Text8");
+    Label1 = Control<QLabel>("Label1");
+    Label2 = Control<QLabel>("Label2");
+    Label3 = Control<QLabel>("Label3");
+    Label4 = Control<QLabel>("Label4");
+    Command1 = Control<QPushButton>("Command1");
+    Command2 = Control<QPushButton>("Command2");
+    Picture1 = Control<PictureBox>("Picture1");
+    Picture2 = Control<PictureBox>("Picture2");
+    Picture3 = Control<PictureBox>("Picture3");
+    Picture4 = Control<PictureBox>("Picture4");
     for (const ControlSpec& spec : ControlTable()) {
-        if (spec.labelFor) findChild<QLabel*>(spec.name)->setBuddy(findChild<QWidget*>(spec.labelFor));
+        if (spec.labelFor) Control<QLabel>(spec.name)->setBuddy(Control<QWidget>(spec.labelFor));
     }
     ApplyAccessibleNames(Language::Italian);
+}
+
+// The window's own control of that name; the tables and the code name the same controls.
+template <typename T>
+T* Form2::Control(const char* name) const {
+    T* control = findChild<T*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+    Q_ASSERT_X(control, "Form2::Control", name);
+    return control;
 }
 
 QWidget* Form2::CreateControl(const ControlSpec& spec) {
@@ -157,9 +174,9 @@ void Form2::SetTabOrder() {
     }
     std::sort(order.begin(), order.end(), [](auto* a, auto* b) { return a->tabIndex < b->tabIndex; });
     for (std::size_t i = 1; i < order.size(); ++i) {
-        setTabOrder(findChild<QWidget*>(order[i - 1]->name), findChild<QWidget*>(order[i]->name));
+        setTabOrder(Control<QWidget>(order[i - 1]->name), Control<QWidget>(order[i]->name));
     }
-    findChild<QWidget*>(order.front()->name)->setFocus();
+    Control<QWidget>(order.front()->name)->setFocus();
 }
 
 void Form2::ConnectEvents() {
@@ -276,7 +293,7 @@ Language Form2::CurrentLanguage() const {
 
 void Form2::ApplyLanguage(Language language) {
     for (const CaptionRow& row : CaptionTable()) {
-        findChild<QWidget*>(row.control)->setProperty("text", QString(Caption(row, language)));
+        Control<QWidget>(row.control)->setProperty("text", QString(Caption(row, language)));
     }
     Label3->setText(Label3->text() == kKilometresCaption ? kKilometresCaption : MilesCaption(language));
     LanguageTag = LanguageTagOf(language);
@@ -285,7 +302,7 @@ void Form2::ApplyLanguage(Language language) {
 
 void Form2::ApplyAccessibleNames(Language language) {
     for (const CaptionRow& row : AccessibleNameTable()) {
-        findChild<QWidget*>(row.control)->setAccessibleName(Caption(row, language));
+        Control<QWidget>(row.control)->setAccessibleName(Caption(row, language));
     }
 }
 

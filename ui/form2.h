@@ -35,6 +35,8 @@ public:
 private:
     void CreateControls();
     QWidget* CreateControl(const ControlSpec& spec);
+    template <typename T>
+    T* Control(const char* name) const;
     void ConnectEvents();
     void SetTabOrder();
     void CentreOnScreen();

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace {
@@ -15,6 +16,8 @@ struct CheckCase {
     std::string workingFirst, workingSecond;
     bool firstTooLong, badInput;
 };
+
+void PrintTo(const CheckCase& c, std::ostream* os) { *os << '"' << c.first << "\" / \"" << c.second << '"'; }
 
 class CheckLocatorsTable : public testing::TestWithParam<CheckCase> {};
 
@@ -69,6 +72,8 @@ struct DecodeCase {
     std::string text;
     double latitude, longitude;
 };
+
+void PrintTo(const DecodeCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
 
 class DecodeLocatorTable : public testing::TestWithParam<DecodeCase> {};
 

@@ -4,6 +4,7 @@
 
 #include <clocale>
 #include <optional>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -72,6 +73,8 @@ struct ReadCase {
     std::string text;
     std::optional<double> value;
 };
+
+void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.name; }
 
 class ReadLeadingNumberTable : public testing::TestWithParam<ReadCase> {};
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 #include <random>
 #include <string>
 
@@ -17,6 +18,8 @@ struct PathCase {
     std::string first, second;
     double bearing, distanceKm;
 };
+
+void PrintTo(const PathCase& c, std::ostream* os) { *os << c.first << " to " << c.second; }
 
 class PathTable : public testing::TestWithParam<PathCase> {};
 

@@ -20,12 +20,12 @@ constexpr std::string_view kSquarePadding = "LL";
 constexpr std::size_t kSubsquareLength = 6;
 constexpr std::size_t kLongestPadded = 4;
 
-std::string UpperCaseAscii(const std::string& text) {
-    std::string upper = text;
-    for (char& c : upper) {
+// Copies text into working, upper-casing "a" to "z" only.
+void AssignUpperCaseAscii(std::string& working, const std::string& text) {
+    working.assign(text);
+    for (char& c : working) {
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     }
-    return upper;
 }
 
 // Appends the square padding to texts of one to four characters; returns whether it did.
@@ -66,11 +66,11 @@ bool IsSubsquare(std::string_view text) {
 
 LocatorCheck CheckLocators(const std::string& first, const std::string& second) {
     LocatorCheck check;
-    check.First = UpperCaseAscii(first);
+    AssignUpperCaseAscii(check.First, first);
     const bool firstPadded = PadSquare(check.First);
     check.FirstTooLong = check.First.size() > kSubsquareLength;
 
-    check.Second = UpperCaseAscii(second);
+    AssignUpperCaseAscii(check.Second, second);
     const bool secondPadded = PadSquare(check.Second);
 
     // Length, the digit in third place and the letters are all judged by IsSubsquare; an empty

@@ -31,7 +31,9 @@ constexpr double kRoundingOffset = 0.5;
 constexpr double kFullCircleDegrees = 360;
 
 // Branch-free: the signs of longitude differences are as good as random, so a branch mispredicts.
-double Sgn(double x) { return static_cast<double>((x > 0) - (x < 0)); }
+// For x = -0 this gives -0 rather than 0; every formula adds it to 1 or multiplies by it, so no
+// result changes.
+double Sgn(double x) { return std::copysign(x != 0 ? 1.0 : 0.0, x); }
 
 // Stores value unless the step that computed it failed (infinite or undefined result).
 void Assign(double& target, double value) {

@@ -8,7 +8,7 @@ namespace {
 using enum ControlKind;
 
 // Sorted by name as in the window's design; the tab order comes from the last column.
-constexpr ControlSpec kControls[] = {
+constexpr ControlRow kControls[] = {
     // name        kind           left   top  width height content              tab  label for
     {"Label1",   Label,          3600,  480, 1335,  375, "Locatore 1",          9, "Text3"},
     {"Label2",   Label,          3600,  960, 1335,  255, "Locatore 2",         10, "Text5"},
@@ -32,13 +32,13 @@ constexpr ControlSpec kControls[] = {
 
 }  // namespace
 
-std::span<const ControlSpec> ControlTable() { return kControls; }
+std::span<const ControlRow> ControlTable() { return kControls; }
 
 int TwipsToPixels(int twips) { return qRound(static_cast<double>(twips) / kTwipsPerPixel); }
 
-QRect TwipsToPixels(const ControlSpec& spec) {
-    return QRect(TwipsToPixels(spec.left), TwipsToPixels(spec.top), TwipsToPixels(spec.width),
-                 TwipsToPixels(spec.height));
+QRect TwipsToPixels(const ControlRow& row) {
+    return QRect(TwipsToPixels(row.left), TwipsToPixels(row.top), TwipsToPixels(row.width),
+                 TwipsToPixels(row.height));
 }
 
 }  // namespace ui

@@ -8,7 +8,7 @@ namespace ui {
 
 enum class ControlKind { Label, TextBox, HiddenTextBox, Button, PictureBox };
 
-struct ControlSpec {
+struct ControlRow {
     const char* name;     // objectName, and the name the handlers use
     ControlKind kind;
     int left, top;        // twips, from the top-left corner of the client area
@@ -28,10 +28,10 @@ constexpr int kClientHeightTwips = 6255;
 // The locator that the first field holds when the window opens.
 constexpr const char* kHomeLocator = "JN61FV";
 
-std::span<const ControlSpec> ControlTable();
+std::span<const ControlRow> ControlTable();
 
 // Device-independent pixels; Qt scales them to the display's density.
 int TwipsToPixels(int twips);
-QRect TwipsToPixels(const ControlSpec& spec);
+QRect TwipsToPixels(const ControlRow& row);
 
 }  // namespace ui

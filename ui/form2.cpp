@@ -96,10 +96,10 @@ Form2::Form2(QWidget* parent) : QWidget(parent) {
 }
 
 void Form2::CreateControls() {
-    for (const ControlSpec& spec : ControlTable()) {
-        QWidget* control = CreateControl(spec);
-        control->setObjectName(spec.name);
-        control->setGeometry(TwipsToPixels(spec));
+    for (const ControlRow& row : ControlTable()) {
+        QWidget* control = CreateControl(row);
+        control->setObjectName(row.name);
+        control->setGeometry(TwipsToPixels(row));
     }
     Text1 = Control<QLineEdit>("Text1");
     Text2 = Control<QLineEdit>("Text2");
@@ -119,8 +119,8 @@ void Form2::CreateControls() {
     Picture2 = Control<PictureBox>("Picture2");
     Picture3 = Control<PictureBox>("Picture3");
     Picture4 = Control<PictureBox>("Picture4");
-    for (const ControlSpec& spec : ControlTable()) {
-        if (spec.labelFor) Control<QLabel>(spec.name)->setBuddy(Control<QWidget>(spec.labelFor));
+    for (const ControlRow& row : ControlTable()) {
+        if (row.labelFor) Control<QLabel>(row.name)->setBuddy(Control<QWidget>(row.labelFor));
     }
     ApplyAccessibleNames(Language::Italian);
 }
@@ -133,33 +133,33 @@ T* Form2::Control(const char* name) const {
     return control;
 }
 
-QWidget* Form2::CreateControl(const ControlSpec& spec) {
-    switch (spec.kind) {
+QWidget* Form2::CreateControl(const ControlRow& row) {
+    switch (row.kind) {
     case ControlKind::Label: {
-        auto* label = new QLabel(spec.content, this);
+        auto* label = new QLabel(row.content, this);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return label;
     }
     case ControlKind::TextBox:
     case ControlKind::HiddenTextBox: {
-        auto* field = new QLineEdit(spec.content, this);
+        auto* field = new QLineEdit(row.content, this);
         // Far beyond any locator or distance, yet short enough that a pasted novel cannot stall
         // the window: every change re-lays out the whole line, 150-250 ms for a million characters.
         field->setMaxLength(kLongestFieldText);
-        if (spec.kind == ControlKind::HiddenTextBox) {
+        if (row.kind == ControlKind::HiddenTextBox) {
             field->setFocusPolicy(Qt::NoFocus);
             field->hide();
         }
         return field;
     }
     case ControlKind::Button: {
-        auto* button = new QPushButton(spec.content, this);
+        auto* button = new QPushButton(row.content, this);
         button->setAutoDefault(false);  // no default button until the second locator is complete
         return button;
     }
     case ControlKind::PictureBox: {
         auto* picture = new PictureBox(this);
-        picture->setPixmap(LoadImage(spec.content));
+        picture->setPixmap(LoadImage(row.content));
         return picture;
     }
     }
@@ -168,9 +168,9 @@ QWidget* Form2::CreateControl(const ControlSpec& spec) {
 
 // Tab goes through the controls that take the focus in increasing tab index.
 void Form2::SetTabOrder() {
-    std::vector<const ControlSpec*> order;
-    for (const ControlSpec& spec : ControlTable()) {
-        if (spec.kind != ControlKind::Label && spec.kind != ControlKind::HiddenTextBox) order.push_back(&spec);
+    std::vector<const ControlRow*> order;
+    for (const ControlRow& row : ControlTable()) {
+        if (row.kind != ControlKind::Label && row.kind != ControlKind::HiddenTextBox) order.push_back(&row);
     }
     std::sort(order.begin(), order.end(), [](auto* a, auto* b) { return a->tabIndex < b->tabIndex; });
     for (std::size_t i = 1; i < order.size(); ++i) {

@@ -21,7 +21,7 @@ struct PathResult;
 namespace ui {
 
 class PictureBox;
-struct ControlSpec;
+struct ControlRow;
 
 class Form2 : public QWidget {
     Q_OBJECT
@@ -34,7 +34,7 @@ public:
 
 private:
     void CreateControls();
-    QWidget* CreateControl(const ControlSpec& spec);
+    QWidget* CreateControl(const ControlRow& row);
     template <typename T>
     T* Control(const char* name) const;
     void ConnectEvents();

@@ -90,7 +90,8 @@ GeoPosition DecodeLocator(const std::string& text) {
     for (std::size_t i = 0; i < kSubsquareLength; ++i) c[i] = CodeAt(text, i);
 
     // The whole-degree parts are exact in integer arithmetic; the subsquare term is one rounded
-    // division, and the sum one rounded addition. Keep this order: results must match to the bit.
+    // division (looked up), and the sum one rounded addition. Keep this order: results must
+    // match to the bit.
     const int fieldAndSquareLongitude =
         -180 + (c[0] - kCodeA) * kFieldLongitude + (c[2] - kCodeZero) * kSquareLongitude;
     const int fieldAndSquareLatitude = -90 + (c[1] - kCodeA) * kFieldLatitude + c[3] - kCodeZero;

@@ -2,7 +2,8 @@
 // degrees, in radians; P = latitude (radians); DL = longitude difference; C = cosine of the
 // central angle; D = central angle. The bearing angle passes through four stages, each kept
 // in PathWorkingValues.
-// Each numbered step below keeps its bracketing and operand order; do not simplify.
+// Each assignment below keeps its bracketing and operand order; do not simplify: the results
+// are fixed to the last bit.
 #include "path.h"
 
 #include <cmath>

@@ -2,7 +2,9 @@
 //   imagegen OUTPUT_DIR
 // writes compass.bmp (208 x 415, 24-bit), flag_uk.jpg and flag_it.jpg (40 x 20),
 // ruler.jpg (99 x 35), tarvolin.ico (24 x 24: a 256-colour and a 32-bit image) and
-// tarvolin-24.png, tarvolin-48.png, tarvolin-128.png for the desktop icon theme.
+// tarvolin-24.png, tarvolin-48.png, tarvolin-128.png, tarvolin-256.png for the desktop icon
+// theme and the window icon. Each picture is drawn a second time at twice the size
+// (compass@2x.bmp and so on) for screens of higher density: the same drawing, not an enlargement.
 // Run through tools/make-images; the outputs are committed under ui/images/.
 #include <QCoreApplication>
 #include <QDir>
@@ -17,6 +19,7 @@
 
 #include <cstdio>
 #include <random>
+#include <utility>
 
 namespace {
 
@@ -45,18 +48,19 @@ QPointF Polar(QPointF centre, double radius, double degreesFromNorth) {
 }
 
 // An antique brass compass seen close up: the dial's upper-left part, with its rose, the letters
-// N and NW, degree numbers and a blued steel needle on its pivot. Portrait, 208 x 415.
-QImage DrawCompass() {
-    QImage image(208, 415, QImage::Format_RGB32);
+// N and NW, degree numbers and a blued steel needle on its pivot. Portrait, 208 x 415 at scale 1.
+QImage DrawCompass(int scale) {
+    QImage image(208 * scale, 415 * scale, QImage::Format_RGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
 
     // Brass case, lit from the upper left.
     QLinearGradient brass(0, 0, 208, 415);
     brass.setColorAt(0, QColor(196, 156, 72));
     brass.setColorAt(0.45, QColor(150, 110, 40));
     brass.setColorAt(1, QColor(70, 48, 18));
-    p.fillRect(image.rect(), brass);
+    p.fillRect(QRect(0, 0, 208, 415), brass);
 
     const QPointF centre(150, 262);
     const double rim = 196, dialRadius = 178;
@@ -135,13 +139,13 @@ QImage DrawCompass() {
     return image.convertToFormat(QImage::Format_RGB888);
 }
 
-// Union flag on a 60 x 30 design grid, drawn large and scaled down smoothly.
-QImage DrawUnitedKingdomFlag() {
-    const int scale = 8;
-    QImage big(60 * scale, 30 * scale, QImage::Format_RGB32);
+// Union flag on a 60 x 30 design grid, drawn large and scaled down smoothly to 40 x 20 at scale 1.
+QImage DrawUnitedKingdomFlag(int scale) {
+    const int oversampling = 8 * scale;
+    QImage big(60 * oversampling, 30 * oversampling, QImage::Format_RGB32);
     QPainter p(&big);
     p.setRenderHint(QPainter::Antialiasing);
-    p.scale(scale, scale);
+    p.scale(oversampling, oversampling);
     const QColor blue(1, 33, 105), red(200, 16, 46);
     p.fillRect(QRectF(0, 0, 60, 30), blue);
     QPainterPath diagonals;
@@ -168,13 +172,14 @@ QImage DrawUnitedKingdomFlag() {
     p.strokePath(cross, QPen(Qt::white, 10, Qt::SolidLine, Qt::FlatCap));
     p.strokePath(cross, QPen(red, 6, Qt::SolidLine, Qt::FlatCap));
     p.end();
-    return big.scaled(40, 20, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return big.scaled(40 * scale, 20 * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-// Il Tricolore: green, white and red vertical bands.
-QImage DrawItalianFlag() {
-    QImage image(40, 20, QImage::Format_RGB32);
+// Il Tricolore: green, white and red vertical bands; 40 x 20 at scale 1.
+QImage DrawItalianFlag(int scale) {
+    QImage image(40 * scale, 20 * scale, QImage::Format_RGB32);
     QPainter p(&image);
+    p.scale(scale, scale);
     p.fillRect(0, 0, 13, 20, QColor(0, 146, 70));
     p.fillRect(13, 0, 14, 20, QColor(244, 245, 240));
     p.fillRect(27, 0, 13, 20, QColor(206, 43, 55));
@@ -182,16 +187,19 @@ QImage DrawItalianFlag() {
 }
 
 // A yellow wooden folding ruler seen close up: centimetres along the top edge, inches along the
-// bottom, and the words "cm" and "inch" printed on it.
-QImage DrawRuler() {
-    QImage image(99, 35, QImage::Format_RGB32);
+// bottom, and the words "cm" and "inch" printed on it; 99 x 35 at scale 1. The ticks are placed on
+// the pixel grid of the scale drawn, so that they stay crisp at every size.
+QImage DrawRuler(int scale) {
+    QImage image(99 * scale, 35 * scale, QImage::Format_RGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
+    const auto onPixelGrid = [scale](double x) { return qRound(x * scale) / double(scale); };
     QLinearGradient wood(0, 0, 0, 35);
     wood.setColorAt(0, QColor(250, 214, 60));
     wood.setColorAt(0.5, QColor(238, 196, 40));
     wood.setColorAt(1, QColor(214, 170, 30));
-    p.fillRect(image.rect(), wood);
+    p.fillRect(QRect(0, 0, 99, 35), wood);
     // Grain: faint darker streaks along the ruler.
     std::uniform_int_distribution<int> row(0, 34), shade(10, 40);
     for (int i = 0; i < 14; ++i) {
@@ -203,15 +211,15 @@ QImage DrawRuler() {
     p.setPen(QColor(30, 24, 10));
     const double pixelsPerCm = 19.0;
     for (int mm = 0; mm * pixelsPerCm / 10 < 99; ++mm) {
-        const int x = qRound(4 + mm * pixelsPerCm / 10);
+        const double x = onPixelGrid(4 + mm * pixelsPerCm / 10);
         const int length = mm % 10 == 0 ? 8 : (mm % 5 == 0 ? 6 : 3);
-        p.drawLine(x, 0, x, length - 1);
+        p.drawLine(QPointF(x, 0), QPointF(x, length - 1));
     }
     const double pixelsPerInch = pixelsPerCm * 2.54;
     for (int sixteenth = 0; sixteenth * pixelsPerInch / 16 < 99; ++sixteenth) {
-        const int x = qRound(4 + sixteenth * pixelsPerInch / 16);
+        const double x = onPixelGrid(4 + sixteenth * pixelsPerInch / 16);
         const int length = sixteenth % 16 == 0 ? 8 : (sixteenth % 8 == 0 ? 6 : (sixteenth % 4 == 0 ? 4 : 2));
-        p.drawLine(x, 34, x, 35 - length);
+        p.drawLine(QPointF(x, 34), QPointF(x, 35 - length));
     }
     QFont small("DejaVu Sans", 6);
     small.setPixelSize(8);
@@ -367,6 +375,28 @@ bool Save(const QImage& image, const QString& path, const char* format, int qual
     return false;
 }
 
+
+// Draws a picture at scale 1 and at scale 2 from the same state of the noise generator, so that
+// the random parts of the drawing (the wood grain of the ruler) match; the sequence then goes on
+// from where the scale-1 drawing left it, which keeps the scale-1 pictures as they always were.
+template <typename Draw>
+std::pair<QImage, QImage> DrawAtBothScales(Draw draw) {
+    const std::mt19937 before = Noise();
+    QImage single = draw(1);
+    const std::mt19937 after = Noise();
+    Noise() = before;
+    QImage twice = draw(2);
+    Noise() = after;
+    return {single, twice};
+}
+
+// Saves a picture's scale-1 image under its name and the scale-2 image under name@2x.
+bool SaveBoth(const std::pair<QImage, QImage>& images, const QDir& out, const char* base, const char* suffix,
+              const char* format, int quality = -1) {
+    return Save(images.first, out.filePath(QStringLiteral("%1.%2").arg(base, suffix)), format, quality) &&
+           Save(images.second, out.filePath(QStringLiteral("%1@2x.%2").arg(base, suffix)), format, quality);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -376,16 +406,17 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    bool ok = Save(DrawCompass(), out.filePath("compass.bmp"), "BMP") &&
-              Save(DrawUnitedKingdomFlag(), out.filePath("flag_uk.jpg"), "JPG", 92) &&
-              Save(DrawItalianFlag(), out.filePath("flag_it.jpg"), "JPG", 92) &&
-              Save(DrawRuler(), out.filePath("ruler.jpg"), "JPG", 90);
+    bool ok = SaveBoth(DrawAtBothScales(DrawCompass), out, "compass", "bmp", "BMP") &&
+              SaveBoth(DrawAtBothScales(DrawUnitedKingdomFlag), out, "flag_uk", "jpg", "JPG", 92) &&
+              SaveBoth(DrawAtBothScales(DrawItalianFlag), out, "flag_it", "jpg", "JPG", 92) &&
+              SaveBoth(DrawAtBothScales(DrawRuler), out, "ruler", "jpg", "JPG", 90);
     const QImage icon = DrawIcon(24);
     QFile ico(out.filePath("tarvolin.ico"));
     ok = ok && ico.open(QIODevice::WriteOnly) && ico.write(IconFile(icon)) > 0;
     ico.close();
-    ok = ok && Save(icon, out.filePath("tarvolin-24.png"), "PNG") &&
-         Save(DrawIcon(48), out.filePath("tarvolin-48.png"), "PNG") &&
-         Save(DrawIcon(128), out.filePath("tarvolin-128.png"), "PNG");
+    ok = ok && Save(icon, out.filePath("tarvolin-24.png"), "PNG");
+    for (const int size : {48, 128, 256}) {
+        ok = ok && Save(DrawIcon(size), out.filePath(QStringLiteral("tarvolin-%1.png").arg(size)), "PNG");
+    }
     return ok ? 0 : 1;
 }

@@ -6,7 +6,8 @@ TARVOLIN_PACKAGES=(
   g++ cmake make pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
   libgtest-dev libbenchmark-dev libhamlib-dev
-  xvfb xauth xdotool x11-utils
+  xvfb xauth xdotool x11-utils imagemagick
+  qt6-gtk-platformtheme fonts-cantarell
   clang libclang-rt-14-dev
   dbus dbus-x11 at-spi2-core python3 python3-pyatspi
   appstream desktop-file-utils

@@ -34,11 +34,11 @@ constexpr ControlRow kControls[] = {
 
 std::span<const ControlRow> ControlTable() { return kControls; }
 
-int TwipsToPixels(int twips) { return qRound(static_cast<double>(twips) / kTwipsPerPixel); }
+int TwipsToPixels(int twips, qreal scale) { return qRound(twips * scale / kTwipsPerPixel); }
 
-QRect TwipsToPixels(const ControlRow& row) {
-    return QRect(TwipsToPixels(row.left), TwipsToPixels(row.top), TwipsToPixels(row.width),
-                 TwipsToPixels(row.height));
+QRect TwipsToPixels(const ControlRow& row, qreal scale) {
+    return QRect(TwipsToPixels(row.left, scale), TwipsToPixels(row.top, scale), TwipsToPixels(row.width, scale),
+                 TwipsToPixels(row.height, scale));
 }
 
 }  // namespace ui

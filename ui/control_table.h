@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QRect>
+#include <QtGlobal>
 #include <span>
 
 namespace ui {
@@ -30,8 +31,9 @@ constexpr const char* kHomeLocator = "JN61FV";
 
 std::span<const ControlRow> ControlTable();
 
-// Device-independent pixels; Qt scales them to the display's density.
-int TwipsToPixels(int twips);
-QRect TwipsToPixels(const ControlRow& row);
+// Device-independent pixels at the window's scale (1 as designed); Qt scales them further to the
+// display's density.
+int TwipsToPixels(int twips, qreal scale = 1);
+QRect TwipsToPixels(const ControlRow& row, qreal scale = 1);
 
 }  // namespace ui

@@ -1,16 +1,16 @@
 #include "form2.h"
 
 #include "control_table.h"
+#include "images.h"
 #include "picture_box.h"
 #include "window_accessibility.h"
+#include "window_scale.h"
 
 #include "geometry/locator.h"
 #include "geometry/number_text.h"
 #include "geometry/path.h"
 
 #include <QApplication>
-#include <QFileInfo>
-#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -30,6 +30,10 @@ constexpr const char* kApplicationTitle = "Tarvolin_11";
 const QString kNoSecondLocator = QStringLiteral("...");
 const QString kBadInputText = QStringLiteral("??????");
 const QString kEqualLocatorsBearing = QStringLiteral("0");
+// The longest distance text a calculation writes: half the way round the globe.
+const QString kLongestDistanceText = QStringLiteral(" 19970");
+// A locator of the broadest letters, for the room a typed locator needs.
+const QString kWidestLocator = QStringLiteral("MM00WW");
 constexpr qsizetype kLocatorLength = 6;
 constexpr int kLongestFieldText = 32767;
 // Kilometres per mile, to three decimals as the program has always used.
@@ -55,31 +59,6 @@ std::string FormatKilometres(double kilometres) {
                                                 : geometry::FormatGeneralNumber(kilometres);
 }
 
-// Images are read by the format their suffix names and no other: left to guess, Qt loads every
-// image plugin it has (SVG and GIF among them) to ask each whether it can read the file.
-void ReadOnlyByItsSuffix(QImageReader& reader, const QString& resource) {
-    reader.setFileName(resource);
-    reader.setFormat(QFileInfo(resource).suffix().toLatin1());
-    reader.setAutoDetectImageFormat(false);
-}
-
-QPixmap LoadImage(const QString& resource) {
-    QImageReader reader;
-    ReadOnlyByItsSuffix(reader, resource);
-    return QPixmap::fromImage(reader.read());
-}
-
-// Every image in the icon file: a 256-colour and a 32-bit one.
-QIcon LoadWindowIcon() {
-    QImageReader reader;
-    ReadOnlyByItsSuffix(reader, QStringLiteral(":/images/tarvolin.ico"));
-    QIcon icon;
-    for (int i = 0; i < reader.imageCount() && reader.jumpToImage(i); ++i) {
-        icon.addPixmap(QPixmap::fromImage(reader.read()));
-    }
-    return icon;
-}
-
 }  // namespace
 
 Form2::Form2(QWidget* parent) : QWidget(parent) {
@@ -87,20 +66,16 @@ Form2::Form2(QWidget* parent) : QWidget(parent) {
     setObjectName("Form2");
     setWindowTitle("Tarvolin utility 1.1 - QZ9XQW");
     setWindowIcon(LoadWindowIcon());
-    resize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
     CreateControls();
     SetTabOrder();
     ConnectEvents();
+    scale_ = SmallestFittingScale(TextsToFit(), [this](qreal scale) { LayOut(scale); });
     CentreOnScreen();
     Form_Load();
 }
 
 void Form2::CreateControls() {
-    for (const ControlRow& row : ControlTable()) {
-        QWidget* control = CreateControl(row);
-        control->setObjectName(row.name);
-        control->setGeometry(TwipsToPixels(row));
-    }
+    for (const ControlRow& row : ControlTable()) CreateControl(row)->setObjectName(row.name);
     Text1 = Control<QLineEdit>("Text1");
     Text2 = Control<QLineEdit>("Text2");
     Text3 = Control<QLineEdit>("Text3");
@@ -159,7 +134,7 @@ QWidget* Form2::CreateControl(const ControlRow& row) {
     }
     case ControlKind::PictureBox: {
         auto* picture = new PictureBox(this);
-        picture->setPixmap(LoadImage(row.content));
+        picture->setPicture(Picture(row.content));
         return picture;
     }
     }
@@ -177,6 +152,33 @@ void Form2::SetTabOrder() {
         setTabOrder(Control<QWidget>(order[i - 1]->name), Control<QWidget>(order[i]->name));
     }
     Control<QWidget>(order.front()->name)->setFocus();
+}
+
+// Every control and the client area at the window's scale; 1 is the window as designed.
+void Form2::LayOut(qreal scale) {
+    for (const ControlRow& row : ControlTable()) Control<QWidget>(row.name)->setGeometry(TwipsToPixels(row, scale));
+    for (PictureBox* picture : {Picture1, Picture2, Picture3, Picture4}) picture->setScale(scale);
+    resize(TwipsToPixels(kClientWidthTwips, scale), TwipsToPixels(kClientHeightTwips, scale));
+}
+
+// Every caption in both languages, and the longest texts the window writes into its fields or a
+// locator may hold.
+std::vector<TextToFit> Form2::TextsToFit() const {
+    std::vector<TextToFit> texts;
+    for (const CaptionRow& row : CaptionTable()) {
+        for (Language language : {Language::Italian, Language::English}) {
+            texts.push_back({Control<QWidget>(row.control), Caption(row, language)});
+        }
+    }
+    for (const char* unit : {kKilometresCaption, MilesCaption(Language::Italian), MilesCaption(Language::English)}) {
+        texts.push_back({Label3, unit});
+    }
+    for (const QLineEdit* field : {Text1, Text3, Text5, Text6}) {
+        for (const QString& text : {kBadInputText, kLongestDistanceText, kWidestLocator, QString(kHomeLocator)}) {
+            texts.push_back({field, text});
+        }
+    }
+    return texts;
 }
 
 void Form2::ConnectEvents() {

@@ -3,11 +3,13 @@
 #pragma once
 
 #include "caption_table.h"
+#include "window_scale.h"
 
 #include <QString>
 #include <QWidget>
 
 #include <optional>
+#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -31,6 +33,8 @@ public:
 
     // "ita" or "eng": the caption language the flags last chose.
     QString languageTag() const { return LanguageTag; }
+    // How much larger than designed the window is laid out, for the desktop's font; fixed at start.
+    qreal scale() const { return scale_; }
 
 private:
     void CreateControls();
@@ -39,6 +43,8 @@ private:
     T* Control(const char* name) const;
     void ConnectEvents();
     void SetTabOrder();
+    void LayOut(qreal scale);
+    std::vector<TextToFit> TextsToFit() const;
     void CentreOnScreen();
 
     // Event handlers, one per control and event.
@@ -94,6 +100,7 @@ private:
     PictureBox* Picture4 = nullptr;   // ruler: kilometres and miles
 
     QString LanguageTag;
+    qreal scale_ = 1;
     QString writtenDistance_;
     std::optional<double> writtenKilometres_;
 };

@@ -15,8 +15,14 @@ PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void PictureBox::setPixmap(const QPixmap& pixmap) {
-    pixmap_ = pixmap;
+void PictureBox::setPicture(const Picture& picture) {
+    picture_ = picture;
+    update();
+}
+
+void PictureBox::setScale(qreal scale) {
+    scale_ = scale;
+    setLineWidth(qRound(kBorderPixels * scale));
     update();
 }
 
@@ -25,7 +31,9 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect interior = contentsRect();
     painter.setClipRect(interior);
-    painter.drawPixmap(interior.topLeft(), pixmap_);
+    // Device pixels per window unit where this painting lands: the screen's, or a grab's.
+    const qreal devicePixelRatio = painter.deviceTransform().m11();
+    painter.drawPixmap(interior.topLeft(), picture_.atScale(scale_ * devicePixelRatio, devicePixelRatio));
     if (hasFocus()) {
         // The image must stay whole, so the focus is shown on the outer line of the border.
         painter.setClipping(false);
@@ -46,6 +54,10 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
     if (click) emit clicked();
     QFrame::mouseReleaseEvent(event);
 }
+
+// The second press of a double-click is not a new press: a double-click is one click, as on the
+// desktops the window was first drawn for. (Qt would otherwise treat it as another press.)
+void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
 
 // The space bar clicks a focused picture, so that keyboard users reach the flags and the ruler.
 void PictureBox::keyPressEvent(QKeyEvent* event) {

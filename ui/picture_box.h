@@ -1,9 +1,10 @@
-// A sunken box that shows one image at its natural size from the top-left of its interior,
-// clipped at the border, never scaled. It takes the keyboard focus and reports clicks.
+// A sunken box that shows one picture at its natural size from the top-left of its interior,
+// clipped at the border, never stretched. It takes the keyboard focus and reports clicks.
 #pragma once
 
+#include "images.h"
+
 #include <QFrame>
-#include <QPixmap>
 
 namespace ui {
 
@@ -13,8 +14,14 @@ class PictureBox : public QFrame {
 public:
     explicit PictureBox(QWidget* parent = nullptr);
 
-    void setPixmap(const QPixmap& pixmap);
-    const QPixmap& pixmap() const { return pixmap_; }
+    void setPicture(const Picture& picture);
+    // The natural image, as drawn at one device pixel per window unit.
+    const QPixmap& pixmap() const { return picture_.natural(); }
+
+    // The window's scale: the border and the picture grow with it, so that the picture covers
+    // the same part of the box at every scale.
+    void setScale(qreal scale);
+    qreal scale() const { return scale_; }
 
 signals:
     void clicked();
@@ -23,10 +30,12 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    QPixmap pixmap_;
+    Picture picture_;
+    qreal scale_ = 1;
     bool pressed_ = false;
 };
 

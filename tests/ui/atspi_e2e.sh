@@ -9,7 +9,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 # A private session bus and a private display, so that nothing of the machine's is touched.
 if [ -z "${TARVOLIN_E2E_SESSION:-}" ]; then
   export TARVOLIN_E2E_SESSION=1
-  exec dbus-run-session -- xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+  exec dbus-run-session -- "$here/xvfb_run.sh" "$0" "$@"
 fi
 
 /usr/libexec/at-spi-bus-launcher --launch-immediately &

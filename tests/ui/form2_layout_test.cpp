@@ -184,3 +184,55 @@ TEST(Images, IconHoldsA256ColourAndA32BitImage) {
 }
 
 }  // namespace
+
+namespace {
+
+// The widget as a screen of that density shows it, one image pixel per device pixel.
+QImage RenderAt(QWidget* widget, qreal dpr) {
+    QImage image((QSizeF(widget->size()) * dpr).toSize(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(dpr);
+    image.fill(Qt::black);
+    widget->render(&image);
+    image.setDevicePixelRatio(1);
+    return image;
+}
+
+// Pixels of shown, from origin, that differ from expected by more than a rounding step.
+int DifferingPixels(const QImage& shown, QPoint origin, const QImage& expected, QSize compared) {
+    int differing = 0;
+    for (int y = 0; y < compared.height(); ++y) {
+        for (int x = 0; x < compared.width(); ++x) {
+            const QColor a = shown.pixelColor(origin + QPoint(x, y)), b = expected.pixelColor(x, y);
+            if (std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()) > 6) ++differing;
+        }
+    }
+    return differing;
+}
+
+// At a density of 1 the natural image, at 2 the double-size drawing pixel for pixel, in between the
+// double-size drawing smoothly resampled; always the same part of the picture as at 1.
+TEST_F(WindowTest, PicturesAreSharpAtEveryDensity) {
+    const std::pair<const char*, const char*> pictures[] = {
+        {"Picture1", ":/images/compass@2x.bmp"}, {"Picture2", ":/images/flag_uk@2x.jpg"},
+        {"Picture3", ":/images/flag_it@2x.jpg"}, {"Picture4", ":/images/ruler@2x.jpg"}};
+    for (const auto& [name, doubleSize] : pictures) {
+        auto* picture = control<PictureBox>(name);
+        const QImage drawnTwice = QImage(doubleSize).convertToFormat(QImage::Format_RGB32);
+        const QImage natural = picture->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(drawnTwice.size(), natural.size() * 2) << name;
+        for (const qreal dpr : {1.0, 1.25, 1.5, 1.75, 2.0}) {
+            SCOPED_TRACE(testing::Message() << name << " at " << dpr);
+            const QImage expected = dpr == 1 ? natural
+                                  : dpr == 2 ? drawnTwice
+                                             : drawnTwice.scaled((QSizeF(natural.size()) * dpr).toSize(),
+                                                                 Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            const QRectF interior(QPointF(picture->contentsRect().topLeft()) * dpr,
+                                  QSizeF(picture->contentsRect().size()) * dpr);
+            // The last column and row of the interior may be partly covered at a fractional density.
+            const QSize compared = expected.size().boundedTo(interior.size().toSize() - QSize(1, 1));
+            EXPECT_EQ(DifferingPixels(RenderAt(picture, dpr), interior.topLeft().toPoint(), expected, compared), 0);
+        }
+    }
+}
+
+}  // namespace

@@ -7,7 +7,7 @@ TARVOLIN_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
   libgtest-dev libbenchmark-dev libhamlib-dev
   xvfb xauth xdotool x11-utils imagemagick
-  qt6-gtk-platformtheme fonts-cantarell
+  qt6-gtk-platformtheme qt6-translations-l10n fonts-cantarell
   clang libclang-rt-14-dev
   dbus dbus-x11 at-spi2-core python3 python3-pyatspi
   appstream desktop-file-utils

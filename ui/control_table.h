@@ -26,6 +26,10 @@ constexpr int kTwipsPerPixel = 15;
 constexpr int kClientWidthTwips = 7380;
 constexpr int kClientHeightTwips = 6255;
 
+// Three full stops: what the result fields and the second locator field hold until something is
+// written there; in the second field it tells Calculate that no locator has been typed yet.
+constexpr const char* kPlaceholderText = "...";
+
 // The locator that the first field holds when the window opens.
 constexpr const char* kHomeLocator = "JN61FV";
 

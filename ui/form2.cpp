@@ -1,8 +1,11 @@
 #include "form2.h"
 
+#include "command_button.h"
 #include "control_table.h"
 #include "images.h"
+#include "latin1_text.h"
 #include "picture_box.h"
+#include "text_box.h"
 #include "window_accessibility.h"
 #include "window_scale.h"
 
@@ -27,7 +30,7 @@ namespace {
 
 constexpr const char* kApplicationTitle = "Tarvolin_11";
 // The second field's placeholder: no second locator has been typed yet.
-const QString kNoSecondLocator = QStringLiteral("...");
+const QString kNoSecondLocator = QString::fromLatin1(kPlaceholderText);
 const QString kBadInputText = QStringLiteral("??????");
 const QString kEqualLocatorsBearing = QStringLiteral("0");
 // The longest distance text a calculation writes: half the way round the globe.
@@ -38,11 +41,6 @@ constexpr qsizetype kLocatorLength = 6;
 constexpr int kLongestFieldText = 32767;
 // Kilometres per mile, to three decimals as the program has always used.
 constexpr double kKilometresPerMile = 1.609;
-
-// The geometry works on Latin-1 bytes; a character with no Latin-1 code becomes "?".
-std::string ToLatin1(const QString& text) { return text.toLatin1().toStdString(); }
-
-QString FromText(const std::string& text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
 
 // Only "a" to "z" change: locators are plain ASCII, and the fields keep every other character.
 QString UpperCaseAscii(QString text) {
@@ -72,6 +70,7 @@ Form2::Form2(QWidget* parent) : QWidget(parent) {
     scale_ = SmallestFittingScale(TextsToFit(), [this](qreal scale) { LayOut(scale); });
     CentreOnScreen();
     Form_Load();
+    FollowLanguage(Language::Italian);
 }
 
 void Form2::CreateControls() {
@@ -97,7 +96,15 @@ void Form2::CreateControls() {
     for (const ControlRow& row : ControlTable()) {
         if (row.labelFor) Control<QLabel>(row.name)->setBuddy(Control<QWidget>(row.labelFor));
     }
-    ApplyAccessibleNames(Language::Italian);
+    SetAccessibleRoles();
+}
+
+// The compass is an image; the ruler is a button; the flags are the choice of language.
+void Form2::SetAccessibleRoles() {
+    Picture1->setAccessibleRole(QAccessible::Graphic);
+    Picture2->setAccessibleRole(QAccessible::RadioButton);
+    Picture3->setAccessibleRole(QAccessible::RadioButton);
+    Picture4->setAccessibleRole(QAccessible::Button);
 }
 
 // The window's own control of that name; the tables and the code name the same controls.
@@ -117,7 +124,7 @@ QWidget* Form2::CreateControl(const ControlRow& row) {
     }
     case ControlKind::TextBox:
     case ControlKind::HiddenTextBox: {
-        auto* field = new QLineEdit(row.content, this);
+        auto* field = new TextBox(row.content, this);
         // Far beyond any locator or distance, yet short enough that a pasted novel cannot stall
         // the window: every change re-lays out the whole line, 150-250 ms for a million characters.
         field->setMaxLength(kLongestFieldText);
@@ -128,7 +135,7 @@ QWidget* Form2::CreateControl(const ControlRow& row) {
         return field;
     }
     case ControlKind::Button: {
-        auto* button = new QPushButton(row.content, this);
+        auto* button = new CommandButton(row.content, this);
         button->setAutoDefault(false);  // no default button until the second locator is complete
         return button;
     }
@@ -242,7 +249,7 @@ void Form2::Text3_Change() { UpperCaseAndCaretToEnd(Text3); }
 
 void Form2::Text5_Change() {
     UpperCaseAndCaretToEnd(Text5);
-    if (Text5->text().size() == kLocatorLength) SignalSecondLocatorComplete();
+    if (CharacterCount(Text5->text()) == kLocatorLength) SignalSecondLocatorComplete();
 }
 
 // Writes the field in upper case (which runs this field's change handler once more, nested, when
@@ -267,16 +274,16 @@ void Form2::ShowOverLengthMessage() {
 
 void Form2::ShowCoordinates(const geometry::GeoPosition& first, const geometry::GeoPosition& second) {
     // Longitudes are shown west-positive.
-    Text7->setText(FromText(geometry::FormatGeneralNumber(first.Latitude)));
-    Text2->setText(FromText(geometry::FormatGeneralNumber(-first.Longitude)));
-    Text4->setText(FromText(geometry::FormatGeneralNumber(second.Latitude)));
-    Text8->setText(FromText(geometry::FormatGeneralNumber(-second.Longitude)));
+    Text7->setText(FromLatin1(geometry::FormatGeneralNumber(first.Latitude)));
+    Text2->setText(FromLatin1(geometry::FormatGeneralNumber(-first.Longitude)));
+    Text4->setText(FromLatin1(geometry::FormatGeneralNumber(second.Latitude)));
+    Text8->setText(FromLatin1(geometry::FormatGeneralNumber(-second.Longitude)));
 }
 
 void Form2::ShowResults(const geometry::PathResult& path, bool badInput) {
     if (!badInput) {
-        Text1->setText(FromText(geometry::FormatSignedNumber(path.Bearing)));
-        WriteDistance(FromText(geometry::FormatSignedNumber(path.DistanceKm)), path.DistanceKm);
+        Text1->setText(FromLatin1(geometry::FormatSignedNumber(path.Bearing)));
+        WriteDistance(FromLatin1(geometry::FormatSignedNumber(path.DistanceKm)), path.DistanceKm);
     } else {
         Text1->setText(kBadInputText);
         WriteDistance(kBadInputText, std::nullopt);
@@ -299,7 +306,15 @@ void Form2::ApplyLanguage(Language language) {
     }
     Label3->setText(Label3->text() == kKilometresCaption ? kKilometresCaption : MilesCaption(language));
     LanguageTag = LanguageTagOf(language);
+    FollowLanguage(language);
+}
+
+// What goes with the captions: the names assistive tools read, the chosen flag, and Qt's own texts.
+void Form2::FollowLanguage(Language language) {
     ApplyAccessibleNames(language);
+    Picture2->setChecked(language == Language::English);
+    Picture3->setChecked(language == Language::Italian);
+    qtTranslation_.follow(language);
 }
 
 void Form2::ApplyAccessibleNames(Language language) {
@@ -327,18 +342,18 @@ std::optional<Form2::DistanceConversion> Form2::ConvertToMiles() const {
     if (!kilometres) kilometres = geometry::ReadLeadingNumber(ToLatin1(Text6->text()));
     if (!kilometres) return std::nullopt;
     const double miles = std::floor(*kilometres / kKilometresPerMile);
-    return DistanceConversion{FromText(geometry::FormatWholeNumber(miles)), *kilometres};
+    return DistanceConversion{FromLatin1(geometry::FormatWholeNumber(miles)), *kilometres};
 }
 
 std::optional<Form2::DistanceConversion> Form2::ConvertToKilometres() const {
     if (const std::optional<double> kilometres = RememberedKilometres()) {
-        return DistanceConversion{FromText(FormatKilometres(*kilometres)), *kilometres};
+        return DistanceConversion{FromLatin1(FormatKilometres(*kilometres)), *kilometres};
     }
     const std::optional<double> miles = geometry::ReadLeadingNumber(ToLatin1(Text6->text()));
     if (!miles) return std::nullopt;
     const double kilometres = std::floor(*miles * kKilometresPerMile);
     if (!std::isfinite(kilometres)) return std::nullopt;
-    return DistanceConversion{FromText(geometry::FormatWholeNumber(kilometres)), kilometres};
+    return DistanceConversion{FromLatin1(geometry::FormatWholeNumber(kilometres)), kilometres};
 }
 
 }  // namespace ui

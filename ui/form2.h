@@ -3,6 +3,7 @@
 #pragma once
 
 #include "caption_table.h"
+#include "qt_translation.h"
 #include "window_scale.h"
 
 #include <QString>
@@ -64,6 +65,8 @@ private:
     void ShowOverLengthMessage();
     void ApplyLanguage(Language language);
     void ApplyAccessibleNames(Language language);
+    void SetAccessibleRoles();
+    void FollowLanguage(Language language);
     Language CurrentLanguage() const;
 
     // Result writers.
@@ -101,6 +104,7 @@ private:
 
     QString LanguageTag;
     qreal scale_ = 1;
+    QtTranslation qtTranslation_;
     QString writtenDistance_;
     std::optional<double> writtenKilometres_;
 };

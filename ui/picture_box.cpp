@@ -26,6 +26,17 @@ void PictureBox::setScale(qreal scale) {
     update();
 }
 
+void PictureBox::setChecked(bool checked) {
+    if (checked_ == checked) return;
+    checked_ = checked;
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
+void PictureBox::click() { emit clicked(); }
+
 void PictureBox::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);  // the sunken border
     QPainter painter(this);
@@ -51,7 +62,7 @@ void PictureBox::mousePressEvent(QMouseEvent* event) {
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed_ = false;
-    if (click) emit clicked();
+    if (click) this->click();
     QFrame::mouseReleaseEvent(event);
 }
 
@@ -62,7 +73,7 @@ void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
 // The space bar clicks a focused picture, so that keyboard users reach the flags and the ruler.
 void PictureBox::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
-        emit clicked();
+        click();
         return;
     }
     QFrame::keyPressEvent(event);

@@ -4,6 +4,7 @@
 
 #include "images.h"
 
+#include <QAccessible>
 #include <QFrame>
 
 namespace ui {
@@ -23,6 +24,16 @@ public:
     void setScale(qreal scale);
     qreal scale() const { return scale_; }
 
+    // What assistive tools are told the picture is: an image (Graphic), a push button (Button),
+    // or one of a set of choices (RadioButton), whose checked state setChecked keeps.
+    void setAccessibleRole(QAccessible::Role role) { accessibleRole_ = role; }
+    QAccessible::Role accessibleRole() const { return accessibleRole_; }
+    void setChecked(bool checked);
+    bool isChecked() const { return checked_; }
+
+    // Clicks the picture, as a mouse click, the space bar or an assistive tool does.
+    void click();
+
 signals:
     void clicked();
 
@@ -36,6 +47,8 @@ protected:
 private:
     Picture picture_;
     qreal scale_ = 1;
+    QAccessible::Role accessibleRole_ = QAccessible::Graphic;
+    bool checked_ = false;
     bool pressed_ = false;
 };
 

@@ -1,5 +1,7 @@
 #include "window_accessibility.h"
 
+#include "picture_box.h"
+
 #include <QAccessibleWidget>
 #include <QWidget>
 
@@ -37,9 +39,46 @@ private:
     }
 };
 
+// A picture: an image, or a button with a press action that clicks it; a choice among pictures
+// (a flag) also tells whether it is the one chosen.
+class PictureAccessible : public QAccessibleWidget {
+public:
+    explicit PictureAccessible(PictureBox* picture) : QAccessibleWidget(picture, picture->accessibleRole()) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (role() == QAccessible::RadioButton) {
+            state.checkable = true;
+            state.checked = picture()->isChecked();
+        }
+        return state;
+    }
+
+    QStringList actionNames() const override {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (pressable()) names.prepend(pressAction());
+        return names;
+    }
+
+    void doAction(const QString& name) override {
+        if (pressable() && name == pressAction()) {
+            picture()->click();
+        } else {
+            QAccessibleWidget::doAction(name);
+        }
+    }
+
+private:
+    PictureBox* picture() const { return static_cast<PictureBox*>(widget()); }
+    bool pressable() const { return role() != QAccessible::Graphic; }
+};
+
 QAccessibleInterface* WindowAccessibleFactory(const QString& className, QObject* object) {
     if (className == QLatin1String("ui::Form2") && object && object->isWidgetType()) {
         return new WindowAccessible(static_cast<QWidget*>(object));
+    }
+    if (className == QLatin1String("ui::PictureBox") && object) {
+        return new PictureAccessible(static_cast<PictureBox*>(object));
     }
     return nullptr;
 }

@@ -4,7 +4,8 @@
 namespace ui {
 
 // Makes assistive tools list only the window's shown controls: the coordinate fields, which are
-// never shown, stay out of the accessible tree. Safe to call more than once.
+// never shown, stay out of the accessible tree. Pictures are told as their role says: an image, or
+// a button that an assistive tool can press. Safe to call more than once.
 void InstallWindowAccessibility();
 
 }  // namespace ui

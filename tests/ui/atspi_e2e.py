@@ -1,6 +1,7 @@
 """Reads the running program through AT-SPI, as a screen reader would, and drives it with real
-X input events (xdotool): names in both caption languages, no hidden field exposed, and the
-bearing and distance read back after a calculation."""
+X input events (xdotool) as a user would: names and roles in both caption languages, no hidden
+field exposed, a click into the placeholder and typing, Calculate pressed with the keyboard, a
+double-click on the ruler, and a flag pressed through its accessible action."""
 import subprocess
 import sys
 import time
@@ -57,6 +58,17 @@ def text_of(accessible):
     return text.getText(0, text.characterCount)
 
 
+def checked(accessible):
+    return accessible.getState().contains(pyatspi.STATE_CHECKED)
+
+
+def press(accessible):
+    action = accessible.queryAction()
+    names = [action.getName(i) for i in range(action.nActions)]
+    expect("Press" in names, f"{accessible.name!r} has no press action; it has {names}")
+    action.doAction(names.index("Press"))
+
+
 def xdotool(*args):
     subprocess.run(["xdotool", *args], check=True)
 
@@ -71,9 +83,10 @@ wait_for("the window's controls", lambda: find(app, "Calcola", "push button"))
 all_names = {(role, name) for role, name, _ in controls(app)}
 
 for name, role in [("Locatore 1", "text"), ("Locatore 2", "text"), ("Puntamento", "text"), ("Km", "text"),
-                   ("Calcola", "push button"), ("Esci", "push button"), ("English", None),
-                   ("Italiano", None), ("Km/miglia", None), ("Bussola", None)]:
-    expect(find(app, name, role) is not None, f"no {role or 'control'} named {name!r}; seen {sorted(all_names)}")
+                   ("Calcola", "push button"), ("Esci", "push button"), ("English", "radio button"),
+                   ("Italiano", "radio button"), ("Km/miglia", "push button"), ("Bussola", "image")]:
+    expect(find(app, name, role) is not None, f"no {role} named {name!r}; seen {sorted(all_names)}")
+expect(checked(find(app, "Italiano")) and not checked(find(app, "English")), "the Italian flag is not the one checked")
 expect(text_of(find(app, "Locatore 1", "text")) == "JN61FV", "home locator not read back")
 texts = [text_of(a) for role, _, a in controls(app) if role == "text"]
 for hidden in ("Text2", "Text4", "Text7", "Text8"):
@@ -82,19 +95,29 @@ expect(len(texts) == 4, f"expected the four shown fields, found {len(texts)}")
 
 window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^" + TITLE + "$"],
                         check=True, capture_output=True, text=True).stdout.split()[0]
-# Text5 is at (336, 56), 81 x 25; Calculate at (232, 200), 105 x 25; the English flag at (224, 248).
+# A click into the second field, which shows the placeholder "...": what is typed replaces it.
+# Text5 is at (336, 56), 81 x 25; the ruler at (360, 243), 103 x 33.
 xdotool("mousemove", "--window", window, "376", "68", "click", "1")
-xdotool("key", "--window", window, "ctrl+a")
 xdotool("type", "--window", window, "--delay", "20", "jn45ll")
 wait_for("the typed locator", lambda: text_of(find(app, "Locatore 2", "text")) == "JN45LL")
-xdotool("mousemove", "--window", window, "284", "212", "click", "1")
+# Calculate by the keyboard: two Tabs from the second field, then the keypad's Enter.
+xdotool("key", "--window", window, "--delay", "50", "Tab", "Tab", "KP_Enter")
 bearing = wait_for("the bearing", lambda: text_of(find(app, "Puntamento", "text")) == " 326" and " 326")
 distance = text_of(find(app, "Km", "text"))
 expect(distance == " 487", f"distance read back as {distance!r}")
 
-xdotool("mousemove", "--window", window, "245", "260", "click", "1")
+# A double-click on the ruler converts once.
+xdotool("mousemove", "--window", window, "410", "260", "click", "--repeat", "2", "--delay", "60", "1")
+wait_for("the distance in miles", lambda: find(app, "Miglia", "text"))
+time.sleep(0.3)
+miles = text_of(find(app, "Miglia", "text"))
+expect(miles == "302", f"a double-click on the ruler left {miles!r}, not one conversion (302)")
+
+press(find(app, "English"))
 wait_for("English names", lambda: find(app, "Locator 1", "text") and find(app, "Km/miles"))
 expect(find(app, "Calculate", "push button") is not None, "Calculate button not renamed")
+expect(checked(find(app, "English")) and not checked(find(app, "Italiano")), "the English flag is not the one checked")
 expect(text_of(find(app, "Bearing", "text")) == " 326", "bearing lost after the language switch")
 print(f"PASS: read bearing {bearing.strip()} and distance {distance.strip()} km through AT-SPI; "
-      "names follow the caption language; hidden fields not exposed")
+      "names, roles and the chosen flag follow the caption language; hidden fields not exposed; "
+      "placeholder replaced by typing; Enter on Calculate; a double-click is one click")

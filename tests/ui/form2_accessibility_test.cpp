@@ -48,6 +48,42 @@ TEST_F(AccessibilityTest, EveryShownControlIsNamedInTheCaptionLanguage) {
     expectNames(false);
 }
 
+// The compass is an image; the ruler and the flags are buttons an assistive tool can press, and the
+// flags tell which language is chosen.
+TEST_F(AccessibilityTest, PicturesAreAnImageAndButtons) {
+    struct Row {
+        const char* picture;
+        QAccessible::Role role;
+    };
+    for (const Row& row : {Row{"Picture1", QAccessible::Graphic}, Row{"Picture2", QAccessible::RadioButton},
+                           Row{"Picture3", QAccessible::RadioButton}, Row{"Picture4", QAccessible::Button}}) {
+        QAccessibleInterface* picture = QAccessible::queryAccessibleInterface(control(row.picture));
+        ASSERT_NE(picture, nullptr);
+        EXPECT_EQ(picture->role(), row.role) << row.picture;
+        ASSERT_NE(picture->actionInterface(), nullptr);
+        EXPECT_EQ(picture->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()),
+                  row.role != QAccessible::Graphic)
+            << row.picture;
+    }
+    const auto checked = [this](const char* flag) {
+        const QAccessible::State state = QAccessible::queryAccessibleInterface(control(flag))->state();
+        return state.checkable && state.checked;
+    };
+    const auto press = [this](const char* name) {
+        QAccessible::queryAccessibleInterface(control(name))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    };
+    EXPECT_TRUE(checked("Picture3") && !checked("Picture2")) << "Italian at start";
+    press("Picture2");
+    EXPECT_EQ(caption("Command1"), "Calculate");
+    EXPECT_TRUE(checked("Picture2") && !checked("Picture3"));
+    type("Text6", "100");
+    press("Picture4");
+    EXPECT_EQ(text("Text6"), "62");
+    press("Picture3");
+    EXPECT_TRUE(checked("Picture3") && !checked("Picture2"));
+    EXPECT_EQ(caption("Label3"), "Miglia");
+}
+
 TEST_F(AccessibilityTest, HiddenCoordinateFieldsAreNotExposed) {
     QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form.get());
     ASSERT_NE(window, nullptr);

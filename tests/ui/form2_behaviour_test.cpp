@@ -1,4 +1,5 @@
 // The window driven as a user drives it: typing, pasting, clicks on buttons and pictures.
+#include "ui/picture_box.h"
 #include "window_fixture.h"
 
 #include <QClipboard>
@@ -233,6 +234,32 @@ TEST_F(LocatorFieldTest, CompletionSignalMakesCalculateTheDefaultForEnter) {
     type("Text5", "JN45LL");
     QTest::keyClick(field("Text3"), Qt::Key_Enter);
     EXPECT_EQ(text("Text1"), " 326");
+    type("Text5", "JN61FA");
+    QTest::keyClick(field("Text5"), Qt::Key_Enter, Qt::KeypadModifier);  // the keypad's Enter
+    EXPECT_EQ(text("Text1"), " 180");
+}
+
+// Lengths count characters, not UTF-16 units: an emoji is one character, and one "?" for the
+// geometry, which reads Latin-1.
+TEST_F(LocatorFieldTest, AnEmojiIsOneCharacter) {
+    const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80");
+    struct Row {
+        const char* typed;
+        bool completes;
+    };
+    for (const Row& row : {Row{"io91", false}, Row{"io91w", true}, Row{"io91wm", false}}) {
+        type("Text5", row.typed);
+        control<QPushButton>("Command1")->setDefault(false);
+        field("Text5")->insert(emoji);
+        EXPECT_EQ(control<QPushButton>("Command1")->isDefault(), row.completes) << row.typed << " and an emoji";
+    }
+    type("Text5", "IO91WM");
+    type("Text3", "JN61F");
+    field("Text3")->insert(emoji);  // six characters: not too long
+    ModalWatcher watcher([](QMessageBox*) {});
+    watcher.run([&] { click("Command1"); });
+    EXPECT_EQ(watcher.seen(), 0);
+    EXPECT_EQ(text("Text7"), "40.9375") << "decoded as \"JN61F?\"";
 }
 
 TEST_F(LocatorFieldTest, PastingALowerCaseLocatorCompletesIt) {
@@ -266,6 +293,74 @@ TEST_F(LocatorFieldTest, MillionCharacterPasteAndCalculateStayFast) {
         EXPECT_EQ(text("Text6"), "??????");
         EXPECT_EQ(text(name), "");
     }
+}
+
+class DesktopHabitsTest : public WindowTest {};
+
+// Typing into a field that shows the placeholder replaces it, whether the field got the focus by a
+// click or by Tab; any other text keeps the caret where the click put it.
+TEST_F(DesktopHabitsTest, FocusOnThePlaceholderSelectsIt) {
+    struct Row {
+        const char* field;
+        const char* before;  // the control that has the focus first
+        const char* shown;
+        bool byTab;
+        const char* typed;
+        const char* after;
+    };
+    const Row rows[] = {
+        {"Text5", "Text3", "...", false, "io91wm", "IO91WM"}, {"Text5", "Text3", "...", true, "io91wm", "IO91WM"},
+        {"Text6", "Text5", "...", false, "100", "100"},       {"Text1", "Picture1", "...", true, "90", "90"},
+        {"Text6", "Text5", "....", false, "1", "....1"},      {"Text6", "Text5", " ...", false, "1", " ...1"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.field << " \"" << row.shown << "\" by " << (row.byTab ? "Tab" : "click"));
+        field(row.field)->setText(row.shown);
+        control(row.before)->setFocus();
+        if (row.byTab) {
+            QTest::keyClick(control(row.before), Qt::Key_Tab);
+        } else {
+            QTest::mouseClick(field(row.field), Qt::LeftButton, {}, QPoint(field(row.field)->width() - 4, 12));
+        }
+        ASSERT_TRUE(field(row.field)->hasFocus());
+        QTest::keyClicks(field(row.field), row.typed);
+        EXPECT_EQ(text(row.field), row.after);
+    }
+}
+
+// The second press of a double-click is no new click, as on the desktops the window was drawn for.
+TEST_F(DesktopHabitsTest, ADoubleClickOnAPictureIsOneClick) {
+    type("Text6", "100");
+    for (const char* name : {"Picture2", "Picture3", "Picture4"}) {
+        int clicks = 0;
+        QObject::connect(control<ui::PictureBox>(name), &ui::PictureBox::clicked, [&clicks] { ++clicks; });
+        QWidget* picture = control(name);
+        QTest::mousePress(picture, Qt::LeftButton);
+        QTest::mouseRelease(picture, Qt::LeftButton);
+        QTest::mouseDClick(picture, Qt::LeftButton);
+        QTest::mouseRelease(picture, Qt::LeftButton);
+        EXPECT_EQ(clicks, 1) << name;
+    }
+    EXPECT_EQ(text("Text6"), "62") << "one conversion to miles";
+}
+
+// Return and the keypad's Enter press a focused button, as Space does.
+TEST_F(DesktopHabitsTest, EnterPressesTheFocusedButton) {
+    struct Row {
+        const char* button;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    };
+    for (const Row& row : {Row{"Command1", Qt::Key_Return, {}}, Row{"Command1", Qt::Key_Enter, Qt::KeypadModifier},
+                           Row{"Command1", Qt::Key_Space, {}}, Row{"Command2", Qt::Key_Enter, Qt::KeypadModifier}}) {
+        SCOPED_TRACE(row.button);
+        type("Text5", "JN45LL");
+        field("Text1")->setText("...");
+        control(row.button)->setFocus();
+        QTest::keyClick(control(row.button), row.key, row.modifiers);
+        if (row.button == std::string("Command1")) EXPECT_EQ(text("Text1"), " 326");
+    }
+    EXPECT_FALSE(form->isVisible()) << "Exit pressed by Enter";
 }
 
 class CaptionTest : public WindowTest {};

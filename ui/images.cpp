@@ -20,7 +20,10 @@ QString DoubleSizeResource(const QString& resource) {
     return info.path() + QLatin1Char('/') + info.completeBaseName() + QLatin1String("@2x.") + info.suffix();
 }
 
-constexpr int kDesktopIconSizes[] = {48, 128, 256};
+// The desktop icon's larger images that the window icon carries too. Each is decoded and sent to
+// the display at every start, so the 256 px image stays in the icon theme alone, where docks that
+// tie the window to its desktop entry find it.
+constexpr int kDesktopIconSizes[] = {48, 128};
 
 }  // namespace
 
@@ -34,12 +37,13 @@ QIcon LoadWindowIcon() {
     QImageReader reader;
     ReadOnlyByItsSuffix(reader, QStringLiteral(":/images/tarvolin.ico"));
     QIcon icon;
+    // An icon keeps one image per size: the file's 32-bit image, read after its 256-colour one,
+    // takes that one's place.
     for (int i = 0; i < reader.imageCount() && reader.jumpToImage(i); ++i) {
         icon.addPixmap(QPixmap::fromImage(reader.read()));
     }
-    // Added by name and size: each is read only when a size that large is asked for.
     for (const int size : kDesktopIconSizes) {
-        icon.addFile(QStringLiteral(":/images/tarvolin-%1.png").arg(size), QSize(size, size));
+        icon.addPixmap(QPixmap::fromImage(LoadImage(QStringLiteral(":/images/tarvolin-%1.png").arg(size))));
     }
     return icon;
 }

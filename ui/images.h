@@ -12,8 +12,8 @@ namespace ui {
 // Reads one built-in image by the format its suffix names, and by no other.
 QImage LoadImage(const QString& resource);
 
-// The window's icon: the two 24 px images of the icon file (256 colours, and 32 bits with
-// transparency) and the larger images of the desktop icon, for docks and task switchers.
+// The window's icon: the icon file's 24 px image in 32 bits with transparency, and the larger
+// images of the desktop icon, for docks and task switchers.
 QIcon LoadWindowIcon();
 
 // One picture of the window. Its natural size is its image's size at one device pixel per window

@@ -9,6 +9,7 @@
 #include <QStyleOptionFrame>
 
 #include <algorithm>
+#include <optional>
 
 namespace ui {
 namespace {
@@ -44,24 +45,11 @@ QRect LineEditTextLine(const QLineEdit& field) {
                   -kLineEditVerticalMargin);
 }
 
-QSize TextExtent(const QWidget& control, const QString& text) {
-    const QFontMetrics metrics(control.font());
+QSize TextExtent(const QFontMetrics& metrics, const QString& text) {
     return QSize(metrics.horizontalAdvance(text) + kSparePixels, metrics.height() + kSparePixels);
 }
 
-// The scale at which this text would just fit, if frames and margins kept their size.
-qreal ScaleNeeded(const TextToFit& fit) {
-    const QSize box = fit.control->size();
-    const QSize chrome = box - TextRoom(*fit.control);
-    const QSize need = TextExtent(*fit.control, fit.text) + chrome;
-    return std::max(qreal(need.width()) / box.width(), qreal(need.height()) / box.height());
-}
-
-bool EveryTextFits(std::span<const TextToFit> texts) {
-    return std::all_of(texts.begin(), texts.end(), [](const TextToFit& fit) { return TextFits(*fit.control, fit.text); });
-}
-
-}  // namespace
+bool Fits(QSize need, QSize room) { return need.width() <= room.width() && need.height() <= room.height(); }
 
 QSize TextRoom(const QWidget& control) {
     if (auto* button = qobject_cast<const QPushButton*>(&control)) return ButtonFace(*button).size();
@@ -69,11 +57,31 @@ QSize TextRoom(const QWidget& control) {
     return control.contentsRect().size();
 }
 
-bool TextFits(const QWidget& control, const QString& text) {
-    const QSize need = TextExtent(control, text);
-    const QSize room = TextRoom(control);
-    return need.width() <= room.width() && need.height() <= room.height();
+// The scale at which this text would just fit, if frames and margins kept their size.
+qreal ScaleNeeded(const TextToFit& fit) {
+    const QSize box = fit.control->size();
+    const QSize chrome = box - TextRoom(*fit.control);
+    const QSize need = TextExtent(QFontMetrics(fit.control->font()), fit.text) + chrome;
+    return std::max(qreal(need.width()) / box.width(), qreal(need.height()) / box.height());
 }
+
+// The room and the font of a control are looked up once for the run of texts that it shows.
+bool EveryTextFits(std::span<const TextToFit> texts) {
+    const QWidget* control = nullptr;
+    QSize room;
+    std::optional<QFontMetrics> metrics;
+    for (const TextToFit& fit : texts) {
+        if (fit.control != control) {
+            control = fit.control;
+            room = TextRoom(*control);
+            metrics.emplace(control->font());
+        }
+        if (!Fits(TextExtent(*metrics, fit.text), room)) return false;
+    }
+    return true;
+}
+
+}  // namespace
 
 qreal SmallestFittingScale(std::span<const TextToFit> texts, const std::function<void(qreal)>& layOut) {
     layOut(1);

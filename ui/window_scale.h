@@ -3,7 +3,6 @@
 // larger fonts; this does the same, with one factor for the whole window.
 #pragma once
 
-#include <QSize>
 #include <QString>
 
 #include <functional>
@@ -20,15 +19,10 @@ struct TextToFit {
     QString text;
 };
 
-// The room a control leaves for its text at its present size, in pixels: a label's whole box, a
-// button's face inside its bevel, a field's text line inside its frame and margins.
-QSize TextRoom(const QWidget& control);
-
-// Whether the text fits the control's room in the control's font, with a pixel to spare at the
-// right and at the bottom, so that no glyph touches the edge.
-bool TextFits(const QWidget& control, const QString& text);
-
-// The smallest scale, never below 1, at which every text fits its control. layOut places the
+// The smallest scale, never below 1, at which every text fits its control: fits the room the
+// control leaves for text (a label's whole box, a button's face inside its bevel, a field's text
+// line inside its frame and margins) in the control's font, with a pixel to spare at the right
+// and at the bottom so that no glyph touches the edge. layOut places the
 // window at a scale; it is called for each scale tried, and the window is left at the one returned.
 // The first try is the need measured at scale 1, since frames and margins stay the same size while
 // the boxes grow; rounding to whole pixels can then ask for a little more.

@@ -15,6 +15,7 @@ expect=(
   share/icons/hicolor/24x24/apps/$id.png
   share/icons/hicolor/48x48/apps/$id.png
   share/icons/hicolor/128x128/apps/$id.png
+  share/icons/hicolor/256x256/apps/$id.png
 )
 failed=0
 for file in "${expect[@]}"; do
@@ -22,7 +23,7 @@ for file in "${expect[@]}"; do
 done
 [ -x "$prefix/bin/tarvolin" ] || { echo "FAIL: bin/tarvolin is not executable"; failed=1; }
 
-for size in 24 48 128; do
+for size in 24 48 128 256; do
   actual=$(python3 - "$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png" <<'PY'
 import struct, sys
 with open(sys.argv[1], 'rb') as f:

@@ -3,6 +3,8 @@
 #include "ui/picture_box.h"
 #include "window_fixture.h"
 
+#include <QDataStream>
+#include <QIcon>
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
@@ -93,6 +95,32 @@ TEST_F(WindowTest, TitleClientAreaAndNoDefaultButton) {
     EXPECT_EQ(form->languageTag(), "ita");
     EXPECT_FALSE(control<QPushButton>("Command1")->isDefault());
     EXPECT_FALSE(control<QPushButton>("Command2")->isDefault());
+}
+
+// The icon file's 32-bit image with its transparency (an icon keeps one image per size, and the
+// file's 256-colour image has no shades between clear and opaque), and the larger images of the
+// desktop icon for docks and task switchers.
+TEST_F(WindowTest, WindowIconHoldsTheIconFileAndLargerImages) {
+    const QIcon icon = form->windowIcon();
+    QByteArray stream;
+    QDataStream out(&stream, QIODevice::WriteOnly);
+    out << icon;  // every image the icon holds, in turn
+    QDataStream in(stream);
+    QString engine;
+    int images = 0;
+    in >> engine >> images;
+    EXPECT_EQ(images, 3) << "24, 48 and 128 px";
+    EXPECT_EQ(icon.availableSizes(), QList<QSize>({{24, 24}, {48, 48}, {128, 128}}));
+    bool translucentEdge = false;  // only the 32-bit image has shades between clear and opaque
+    const QImage small = icon.pixmap(24).toImage();
+    for (int x = 0; x < 24; ++x) translucentEdge |= small.pixelColor(x, 12).alpha() % 255 != 0;
+    EXPECT_TRUE(translucentEdge);
+    for (const int size : {24, 48, 128}) {
+        const QImage image = icon.pixmap(size).toImage();
+        EXPECT_EQ(image.size(), QSize(size, size));
+        EXPECT_EQ(image.pixelColor(0, 0).alpha(), 0) << size << " px: transparent corner";
+        EXPECT_EQ(image.pixelColor(size / 2, size / 4).alpha(), 255) << size << " px: opaque dial";
+    }
 }
 
 TEST_F(WindowTest, ResizingMovesNothing) {

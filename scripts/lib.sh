@@ -1,16 +1,21 @@
 # Shared by the set-up scripts: the Debian packages the project needs and how they get there.
 # shellcheck shell=bash
 
+# What building and running the program needs, and no more.
+TARVOLIN_BUILD_PACKAGES=(
+  g++ cmake make
+  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n qt6-wayland
+)
+
 # Everything needed to build the program, run every test and the end-to-end checks.
 TARVOLIN_PACKAGES=(
-  g++ cmake make pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
+  "${TARVOLIN_BUILD_PACKAGES[@]}" pkg-config qt6-qpa-plugins
   libgtest-dev libbenchmark-dev libhamlib-dev
   xvfb xauth xdotool x11-utils imagemagick
-  qt6-gtk-platformtheme qt6-translations-l10n fonts-cantarell
+  qt6-gtk-platformtheme fonts-cantarell
   clang libclang-rt-14-dev
   dbus dbus-x11 at-spi2-core python3 python3-pyatspi
-  appstream desktop-file-utils
+  appstream desktop-file-utils dpkg-dev file lintian man-db
   fonts-dejavu-core
 )
 

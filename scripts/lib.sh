@@ -16,7 +16,7 @@ TARVOLIN_PACKAGES=(
   clang libclang-rt-14-dev
   dbus dbus-x11 at-spi2-core python3 python3-pyatspi
   appstream desktop-file-utils dpkg-dev file lintian man-db
-  fonts-dejavu-core
+  fonts-dejavu-core locales
 )
 
 # Installs the packages that are not installed yet; fails loudly when that is impossible.

@@ -34,6 +34,7 @@ INSTANTIATE_TEST_SUITE_P(
     Padding, CheckLocatorsTable,
     testing::Values(
         CheckCase{"LowerCaseUpperCased", "fn31pr", "io91wm", "FN31PR", "IO91WM", false, false},
+        CheckCase{"AAndZUpperCased", "jn61fz", "aa00aa", "JN61FZ", "AA00AA", false, true},
         CheckCase{"SquareTakenAsLL", "FN31", "IO91WM", "FN31LL", "IO91WM", false, false},
         CheckCase{"BothSquaresPaddedTwice", "FN31", "IO91", "FN31LLLL", "IO91LLLL", false, false},
         CheckCase{"SecondSquareOnly", "IO91WM", "fn31", "IO91WM", "FN31LL", false, false},
@@ -100,7 +101,8 @@ INSTANTIATE_TEST_SUITE_P(
         DecodeCase{"Empty", "", -790.6875, -1581.375},
         DecodeCase{"Rome", "JN61FV", 41.895833333333336, 12.458333333333334},
         DecodeCase{"Milan", "JN45LL", 45.479166666666664, 8.958333333333334},
-        DecodeCase{"HighByteIsUnsigned", "\xff" "A00AA", -90 + 1.0 / 48, 3620 + 1.0 / 24}),
+        DecodeCase{"HighByteIsUnsigned", "\xff" "A00AA", -90 + 1.0 / 48, 3620 + 1.0 / 24},
+        DecodeCase{"HighBytesInSubsquare", "JN61\xff\x80", 41 + 63.5 / 24, 12 + 190.5 / 12}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Every subsquare decodes to a point strictly inside the square it names.

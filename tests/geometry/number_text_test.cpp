@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cstdlib>
+#include <filesystem>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -31,6 +33,7 @@ TEST(FormatGeneralNumber, FifteenSignificantDigitsFixedNotation) {
         {-790.6875, "-790.6875"},
         {72.70833333333333, "72.7083333333333"},
         {180, "180"},
+        {487, "487"},
         {0, "0"},
         {-0.0, "0"},
         {0.1 + 0.2, "0.3"},  // 0.30000000000000004 rounds away at 15 digits
@@ -42,14 +45,26 @@ TEST(FormatGeneralNumber, FifteenSignificantDigitsFixedNotation) {
     for (const auto& c : cases) EXPECT_EQ(FormatGeneralNumber(c.value), c.text) << c.value;
 }
 
-// Qt applications take the user's locale for the C library; a comma locale must not leak in.
+// Qt applications take the user's locale for the C library; a comma locale must not leak in. The
+// Italian locale is built for this test where the machine has none.
 TEST(FormatGeneralNumber, PeriodWhateverTheLocale) {
     const char* previous = std::setlocale(LC_ALL, nullptr);
     const std::string saved = previous ? previous : "C";
-    if (!std::setlocale(LC_ALL, "de_DE.UTF-8") && !std::setlocale(LC_ALL, "it_IT.UTF-8"))
-        GTEST_SKIP() << "no comma-decimal locale installed";
+    if (!std::setlocale(LC_ALL, "it_IT.UTF-8")) {
+        char directory[] = "/tmp/tarvolin-locale-XXXXXX";
+        ASSERT_NE(mkdtemp(directory), nullptr);
+        const std::string build = std::string("localedef -i it_IT -f UTF-8 ") + directory + "/it_IT.UTF-8 2>/dev/null";
+        ASSERT_EQ(std::system(build.c_str()), 0) << "localedef (Debian package locales) could not build it_IT";
+        setenv("LOCPATH", directory, 1);
+        const bool built = std::setlocale(LC_ALL, "it_IT.UTF-8") != nullptr;  // read into memory now
+        unsetenv("LOCPATH");
+        std::filesystem::remove_all(directory);
+        ASSERT_TRUE(built);
+    }
+    ASSERT_STREQ(std::localeconv()->decimal_point, ",");
     EXPECT_EQ(FormatGeneralNumber(41.895833333333336), "41.8958333333333");
     EXPECT_EQ(ReadLeadingNumber("12.5"), 12.5);
+    EXPECT_EQ(ReadLeadingNumber("1,5"), 1.0);
     std::setlocale(LC_ALL, saved.c_str());
 }
 
@@ -89,6 +104,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"Plain", "487", 487.0},
         ReadCase{"LeadingBlank", " 487", 487.0},
         ReadCase{"BlanksAnywhere", " 4 8\t7\n", 487.0},
+        ReadCase{"LeadingLineFeed", "\n100", 100.0},
+        ReadCase{"LeadingTab", "\t 100", 100.0},
         ReadCase{"BlankAfterSign", "- 12", -12.0},
         ReadCase{"PlusSign", "+12", 12.0},
         ReadCase{"Negative", "-100", -100.0},
@@ -116,6 +133,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"NegativeOverflow", "-1e309", std::nullopt},
         ReadCase{"Underflow", "1e-400", 0.0},
         ReadCase{"HugeExponentOfZero", "0e99999999999999999999", 0.0},
+        ReadCase{"NineteenDigitExponentOverflows", "1e9999999999999999999", std::nullopt},
+        ReadCase{"NineteenDigitNegativeExponentUnderflows", "1e-9999999999999999999", 0.0},
         ReadCase{"LongZerosThenSmallExponent", "0." + std::string(500, '0') + "1e501", 1.0},
         ReadCase{"LongDigitsLargeNegativeExponent", "1" + std::string(1000, '0') + "e-1000", 1.0}),
     [](const auto& info) {

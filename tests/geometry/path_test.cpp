@@ -98,20 +98,83 @@ TEST(ComputeBearingDistance, AcrossTheDateLineWorkingValues) {
 }
 
 // Due south either takes the guard (cosine below -0.9999999, angle exactly PI) or the arc
-// cosine, depending on how close to -1 the rounded cosine comes.
+// cosine, depending on how close to -1 the rounded cosine comes. Only the angle tells the two
+// apart: both round to 180 degrees.
 TEST(ComputeBearingDistance, SouthGuardTakenOnlyWhereTheCosineFallsBelowIt) {
     const struct {
         const char* second;
-        bool guardTaken;
-    } cases[] = {{"JE61FV", true}, {"JL61FV", true}, {"JM61FV", false}, {"JD61FV", false}};
+        double cosine, angle;
+    } cases[] = {{"JE61FV", -0.999999997770359, 3.141592},
+                 {"JL61FV", -0.9999999632010967, 3.141592},
+                 {"JM61FV", -0.9999998804759107, 3.141103074460361},
+                 {"JD61FV", -0.9999998833156453, 3.1411089174874145}};
     for (const auto& c : cases) {
         geometry::PathWorkingValues v;
         const auto r = ComputeBearingDistance(DecodeLocator("JN61FV"), DecodeLocator(c.second), v);
-        EXPECT_EQ(v.BearingCosine < -0.9999999, c.guardTaken) << c.second;
-        if (c.guardTaken) EXPECT_EQ(v.BearingAngle, 3.141592) << c.second;
+        EXPECT_EQ(v.BearingCosine, c.cosine) << c.second;
+        EXPECT_EQ(v.BearingAngle, c.angle) << c.second;
         EXPECT_EQ(r.Bearing, 180) << c.second;
     }
 }
+
+// Positions where a step meets zero or its limit, with the results that "a failed step assigns
+// nothing" gives: exact, from an independent reference computation of the same steps.
+struct DegenerateCase {
+    const char* name;
+    geometry::GeoPosition first, second;
+    double bearing, distanceKm;
+    double d, bearingCosine, bearingAngle;  // central angle, and the bearing angle before its side
+};
+
+void PrintTo(const DegenerateCase& c, std::ostream* os) { *os << c.name; }
+
+class DegeneratePositions : public testing::TestWithParam<DegenerateCase> {};
+
+TEST_P(DegeneratePositions, ResultsAndWorkingValues) {
+    const DegenerateCase& c = GetParam();
+    geometry::PathWorkingValues v;
+    const auto r = ComputeBearingDistance(c.first, c.second, v);
+    EXPECT_EQ(r.Bearing, c.bearing);
+    EXPECT_EQ(r.DistanceKm, c.distanceKm);
+    EXPECT_EQ(v.D, c.d);
+    EXPECT_EQ(v.BearingCosine, c.bearingCosine);
+    EXPECT_EQ(v.BearingAngle, c.bearingAngle);
+}
+
+// The latitude whose radians (by the program's PI) are the double nearest the true pi / 2: its
+// sine is exactly 1, so two such stations on opposite poles have a cosine of exactly -1.
+constexpr double kPoleByTruePi = 90.00001872397223;
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, DegeneratePositions,
+    testing::Values(
+        // On Greenwich the west-positive longitude is -0: east of the threshold, k = 0.
+        DegenerateCase{"OnGreenwich", {45, 0}, {45, 1}, 90, 78, 0.01227147756951802, 0.006135813778750295,
+                       1.5646604745150923},
+        DegenerateCase{"OnGreenwichWestward", {45, 1}, {45, 0}, 270, 79, 0.012411971958018006,
+                       0.006206063625118072, 1.5645902233310978},
+        DegenerateCase{"NorthPoleToSouthPole", {90, 0}, {-90, 0}, 240, 19970, 3.141591346384043,
+                       -0.5000300241329675, 2.094429118032886},
+        DegenerateCase{"SouthPoleToNorthPole", {-90, 0}, {90, 0}, 300, 19970, 3.141591346384043,
+                       0.5000300241329675, 1.0471628819671142},
+        // Identical poles: C is exactly 1, so D is 0 and the division by sin D fails; the cosine
+        // keeps 0, whose arc cosine fails too (division by zero), and the zero angle becomes PI.
+        DegenerateCase{"SameNorthPole", {90, 0}, {90, 0}, 180, 0, 0, 0, 0},
+        DegenerateCase{"SameSouthPole", {-90, 0}, {-90, 0}, 180, 0, 0, 0, 0},
+        // On the equator the sines vanish: the cosine is exactly 0 and its arc cosine fails.
+        DegenerateCase{"EquatorSamePoint", {0, 10}, {0, 10}, 180, 1, 9.999999986279311e-05, 0, 0},
+        DegenerateCase{"EquatorToNorthOnMeridian", {0, 10}, {10, 10}, 360, 1109, 0.1745329172453013,
+                       0.9999998391827861, 0.0005671282362681348},
+        DegenerateCase{"NorthToEquatorOnMeridian", {10, 10}, {0, 10}, 180, 1109, 0.1745329172453013,
+                       -0.9999998341827869, 3.141016122899162},
+        // C exactly -1: D is exactly PI, which zeroes the signed angle; the bearing becomes PI.
+        DegenerateCase{"ExactAntipodeCentralAnglePi", {kPoleByTruePi, 0}, {-kPoleByTruePi, 0}, 180, 19970,
+                       3.141592, 0, 0},
+        DegenerateCase{"FirstAtNorthPole", {90, 0}, {45, 10}, 170, 4993, 0.7853980049591495,
+                       -0.9848248825335155, 2.9671577473910173},
+        DegenerateCase{"FirstAtSouthPole", {-90, 0}, {45, 10}, 10, 14978, 2.356193351369353, 0.9848242583743085,
+                       0.17443784897446843}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // Malformed texts decode to points outside the globe; the results must still be whole numbers
 // within their ranges, never NaN or infinite.

@@ -95,6 +95,8 @@ TEST_F(AccessibilityTest, HiddenCoordinateFieldsAreNotExposed) {
         EXPECT_EQ(window->indexOfChild(child), i);
     }
     EXPECT_EQ(exposed.size(), 14);
+    EXPECT_EQ(window->child(window->childCount()), nullptr);
+    EXPECT_EQ(window->child(-1), nullptr);
     for (const char* hidden : {"Text2", "Text4", "Text7", "Text8"}) EXPECT_FALSE(exposed.contains(hidden)) << hidden;
     for (const NamedControl& n : kNames) EXPECT_TRUE(exposed.contains(n.control)) << n.control;
 }

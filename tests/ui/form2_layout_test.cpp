@@ -6,6 +6,7 @@
 #include <QDataStream>
 #include <QIcon>
 #include <QImageReader>
+#include <QScreen>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -121,6 +122,11 @@ TEST_F(WindowTest, WindowIconHoldsTheIconFileAndLargerImages) {
         EXPECT_EQ(image.pixelColor(0, 0).alpha(), 0) << size << " px: transparent corner";
         EXPECT_EQ(image.pixelColor(size / 2, size / 4).alpha(), 255) << size << " px: opaque dial";
     }
+}
+
+TEST_F(WindowTest, OpensCentredOnTheScreen) {
+    const QPoint offCentre = form->geometry().center() - form->screen()->availableGeometry().center();
+    EXPECT_LE(offCentre.manhattanLength(), 1) << offCentre.x() << "," << offCentre.y();
 }
 
 TEST_F(WindowTest, ResizingMovesNothing) {

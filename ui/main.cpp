@@ -1,3 +1,4 @@
+#include "desktop_identity.h"
 #include "display_check.h"
 #include "form2.h"
 
@@ -11,12 +12,7 @@ int main(int argc, char* argv[]) {
         std::fputs(ui::kNoDisplayMessage, stderr);
         return 1;
     }
-    // The desktop entry's name ties the window to its launcher and icon: Wayland compositors take
-    // it as the window's app id; X11 docks match the entry's StartupWMClass with the window class,
-    // which is the application name.
-    QApplication::setApplicationName(QStringLiteral("tarvolin"));
-    QApplication::setApplicationVersion(QStringLiteral(TARVOLIN_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral(TARVOLIN_APP_ID));
+    ui::IdentifyToDesktop();
     QApplication app(argc, argv);
     ui::Form2 form;
     form.show();

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The real program from start to exit:
-# - with no display, it says so in one line on standard error and exits with status 1;
+# - with no display, it says so in one line on standard error and exits with status 1; with a
+#   platform chosen by QT_QPA_PLATFORM it starts;
 # - on a virtual display, its window's WM_CLASS class is the desktop entry's StartupWMClass, which
 #   X11 docks match to tie the window to its launcher and icon;
 # - a real mouse click on Exit ends it with status 0.
@@ -16,6 +17,12 @@ if [ -z "${DISPLAY:-}" ]; then
   [ "$(wc -l <<<"$stderr")" -eq 1 ] && grep -q 'no display' <<<"$stderr" ||
     { echo "FAIL: with no display it said: $stderr"; exit 1; }
   echo "PASS: with no display: \"$stderr\", status 1"
+  # A platform chosen by name needs no display: the program starts.
+  env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen "$program" 2>/dev/null &
+  offscreen=$!
+  sleep 1
+  kill -0 "$offscreen" 2>/dev/null || { echo "FAIL: with QT_QPA_PLATFORM=offscreen the program did not start"; exit 1; }
+  kill "$offscreen"
   exec "$(dirname "$0")/xvfb_run.sh" "$0" "$@"
 fi
 

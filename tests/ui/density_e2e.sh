@@ -4,6 +4,7 @@
 # same part of the picture (the compass to its 181 left columns, the ruler to its 29 top rows).
 #   density_e2e.sh PATH_TO_TARVOLIN IMAGES_DIR
 set -euo pipefail
+source "$(dirname "$0")/window.sh"
 program=$1
 images=$2
 if [ -z "${DISPLAY:-}" ]; then exec "$(dirname "$0")/xvfb_run.sh" "$0" "$@"; fi
@@ -22,13 +23,7 @@ failed=0
 for scale in 1 2; do
   QT_SCALE_FACTOR=$scale "$program" &
   pid=$!
-  window=""
-  for _ in $(seq 400); do
-    window=$(xdotool search --onlyvisible --name '^Tarvolin utility 1.1 - QZ9XQW$' 2>/dev/null | head -n 1) || true
-    [ -n "$window" ] && break
-    sleep 0.05
-  done
-  [ -n "$window" ] || { echo "FAIL: no window at scale $scale"; exit 1; }
+  window=$(wait_for_window) || { echo "FAIL: no window at scale $scale"; exit 1; }
   sleep 0.5  # drawn
   import -window "$window" "$work/shot.png"
   kill "$pid"

@@ -8,6 +8,7 @@
 # The time limits only catch a hang: a busy machine must not fail this test.
 #   smoke_exit.sh PATH_TO_TARVOLIN PATH_TO_DESKTOP_ENTRY
 set -euo pipefail
+source "$(dirname "$0")/window.sh"
 program=$1
 desktop_entry=$2
 if [ -z "${DISPLAY:-}" ]; then
@@ -29,13 +30,7 @@ fi
 "$program" &
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true' EXIT
-window=""
-for _ in $(seq 400); do
-  window=$(xdotool search --onlyvisible --name '^Tarvolin utility 1.1 - QZ9XQW$' 2>/dev/null | head -n 1) || true
-  [ -n "$window" ] && break
-  sleep 0.05
-done
-[ -n "$window" ] || { echo "FAIL: the window did not appear"; exit 1; }
+window=$(wait_for_window) || { echo "FAIL: the window did not appear"; exit 1; }
 
 # WM_CLASS(STRING) = "instance", "class"
 class=$(xprop -id "$window" WM_CLASS | sed -n 's/.*", "\(.*\)"$/\1/p')

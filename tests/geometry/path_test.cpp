@@ -170,11 +170,39 @@ INSTANTIATE_TEST_SUITE_P(
         // C exactly -1: D is exactly PI, which zeroes the signed angle; the bearing becomes PI.
         DegenerateCase{"ExactAntipodeCentralAnglePi", {kPoleByTruePi, 0}, {-kPoleByTruePi, 0}, 180, 19970,
                        3.141592, 0, 0},
+        // C rounds to exactly -1 while the stations are not quite antipodal: the bearing angle is
+        // not zero, and only D = PI zeroes it.
+        DegenerateCase{"NearAntipodeCentralAnglePi", {30, 0}, {-30.00000076, -179.9943079088}, 180, 19970, 3.141592,
+                       -0.020294838714638535, 1.5910919053526718},
+        // The offset puts the second station exactly north: the cosine rounds above 1, its arc
+        // cosine fails, and the angle goes on as the cosine itself.
+        DegenerateCase{"OffsetOntoTheMeridian", {20, 10}, {21, 10.005729579143313}, 303, 111, 0.017453288888886604,
+                       1.0000000000001306, 1.0000000000001306},
+        // A latitude that is not a number is never assigned: it stays 0.
+        DegenerateCase{"NotANumberLatitudeStaysZero", {NAN, 10}, {45, 10.5}, 0, 4993, 0.785435219863229,
+                       0.9999627822024915, 0.008627633322248059},
         DegenerateCase{"FirstAtNorthPole", {90, 0}, {45, 10}, 170, 4993, 0.7853980049591495,
                        -0.9848248825335155, 2.9671577473910173},
         DegenerateCase{"FirstAtSouthPole", {-90, 0}, {45, 10}, 10, 14978, 2.356193351369353, 0.9848242583743085,
                        0.17443784897446843}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// East longitude in radians, 0 to 2 PI: west of the threshold of 0.0001 degree a station gains a
+// full circle, east of it (Greenwich included) it keeps its east longitude.
+TEST(ComputeBearingDistance, LongitudesCountEastOfGreenwich) {
+    const std::pair<double, double> rows[] = {{0, 0},
+                                              {-0.00005, -8.726644444444445e-07},
+                                              {-0.0005, 6.283175273355556},
+                                              {12.458333333333334, 0.21743889074074077},
+                                              {-0.125, 6.281002338888889},
+                                              {179.95833333333334, 3.1408647796296303},
+                                              {-179.95833333333334, 3.1423192203703705}};
+    for (const auto& [longitude, east] : rows) {
+        geometry::PathWorkingValues v;
+        ComputeBearingDistance({45, longitude}, {45, 1}, v);
+        EXPECT_EQ(v.L1, east) << longitude;
+    }
+}
 
 // Malformed texts decode to points outside the globe; the results must still be whole numbers
 // within their ranges, never NaN or infinite.

@@ -2,6 +2,7 @@
 // languages and every field text shows whole, and at scale 1 with Qt's own default font.
 // Run offscreen with fonts set here, and under Xvfb with the GTK theme's font (see CMakeLists).
 #include "ui/picture_box.h"
+#include "ui/window_scale.h"
 #include "window_fixture.h"
 
 #include <QFontDatabase>
@@ -24,17 +25,25 @@ QRect InkOf(QWidget* control, const QString& text) {
 }
 
 // Shown whole: the same ink as in a control far larger, and clear of the right and bottom edges.
-void ExpectShownWhole(QWidget* control, const QString& text) {
-    SCOPED_TRACE(testing::Message() << control->objectName().toStdString() << " \"" << text.toStdString() << '"');
+bool ShownWhole(QWidget* control, const QString& text, std::string* why = nullptr) {
     const QRect ink = InkOf(control, text);
     const QRect geometry = control->geometry();
     control->resize(geometry.size() * 3);
     const QRect unbounded = InkOf(control, text);
     control->setGeometry(geometry);
-    ASSERT_FALSE(ink.isEmpty());
-    EXPECT_EQ(ink.size(), unbounded.size()) << "text cut";
-    EXPECT_LT(ink.right(), geometry.width() - 1);
-    EXPECT_LT(ink.bottom(), geometry.height() - 1);
+    const char* fault = ink.isEmpty()                          ? "no ink"
+                        : ink.size() != unbounded.size()       ? "text cut"
+                        : ink.right() >= geometry.width() - 1  ? "touches the right edge"
+                        : ink.bottom() >= geometry.height() - 1 ? "touches the bottom edge"
+                                                                : nullptr;
+    if (why && fault) *why = fault;
+    return !fault;
+}
+
+void ExpectShownWhole(QWidget* control, const QString& text) {
+    std::string why;
+    EXPECT_TRUE(ShownWhole(control, text, &why))
+        << control->objectName().toStdString() << " \"" << text.toStdString() << "\": " << why;
 }
 
 struct DesignedBox {
@@ -124,6 +133,38 @@ TEST_F(DesktopFont, LargerFontsGrowTheWholeWindow) {
         EXPECT_GT(form->scale(), before) << "each row's font is larger than the one before";
         expectLaidOutAsOne();
         expectEveryTextWhole();
+    }
+}
+
+// Each kind of control alone, in a font large enough to need a larger box: at the scale found its
+// text shows whole. A label's room is its whole box, so three per cent smaller its text would not
+// be; buttons and fields keep some padding of their own beyond what the text needs.
+TEST(SmallestFittingScale, EachKindOfControlShowsItsTextWhole) {
+    QWidget window;
+    window.resize(800, 600);
+    QLabel label(&window);
+    QPushButton button(&window);
+    QLineEdit field(&window);
+    struct Row {
+        QWidget* control;
+        QSize box;
+        const char* text;
+        bool tight;
+    };
+    for (const Row& row : {Row{&label, {81, 17}, "Puntamento", true}, Row{&button, {105, 25}, "Calculate", false},
+                           Row{&field, {81, 25}, "MM00WW", false}}) {
+        row.control->setFont(QFont("DejaVu Sans", 20));
+        const auto layOut = [&row](qreal scale) {
+            row.control->setGeometry(0, 0, qRound(row.box.width() * scale), qRound(row.box.height() * scale));
+        };
+        const ui::TextToFit fit{row.control, row.text};
+        const qreal scale = ui::SmallestFittingScale({&fit, 1}, layOut);
+        window.show();
+        EXPECT_GT(scale, 1) << row.text;
+        ExpectShownWhole(row.control, row.text);
+        layOut(scale * 0.97);
+        if (row.tight) EXPECT_FALSE(ShownWhole(row.control, row.text)) << row.text << ": not the smallest scale";
+        window.hide();
     }
 }
 

@@ -1,6 +1,7 @@
 """Hand-made faults of the kind a developer could plausibly make: a flipped comparison, a dropped
-statement, a changed constant, a swapped operand. Each is (file, text, replacement, what); the
-text must occur exactly once in the file."""
+statement, a changed constant, a swapped operand. Each is (file, text, replacement, what), and
+for a fault that changes nothing a user or a caller can see, a fifth item saying why; the text
+must occur exactly once in the file."""
 
 GEOMETRY = [
     ("geometry/locator.cpp", "if (c >= 'a' && c <= 'z')", "if (c >= 'a' && c < 'z')", "z not upper-cased"),
@@ -26,7 +27,8 @@ GEOMETRY = [
      "arc cosine divides by zero"),
     ("geometry/path.cpp", "return std::atan(std::sqrt(radicand) / x) + (1 - Sgn(x)) * kPi / 2;",
      "return std::atan(std::sqrt(radicand) / x) + (1 + Sgn(x)) * kPi / 2;", "arc cosine sign correction"),
-    ("geometry/path.cpp", "if (sinD == 0 || t.cosP1 == 0)", "if (t.cosP1 == 0)", "zero sin D divides"),
+    ("geometry/path.cpp", "if (sinD == 0 || t.cosP1 == 0)", "if (t.cosP1 == 0)", "zero sin D divides",
+     "the quotient is then infinite or undefined, and Assign refuses it just the same"),
     ("geometry/path.cpp", "kWestThreshold = 0.0001;", "kWestThreshold = 0.001;", "west threshold"),
     ("geometry/path.cpp", "kSouthGuard = -0.9999999;", "kSouthGuard = -0.999999;", "south guard one decimal short"),
     ("geometry/path.cpp", "    v.BearingAngle = v.BearingCosine;\n", "", "fallback to the cosine dropped"),
@@ -45,7 +47,8 @@ GEOMETRY = [
     ("geometry/number_text.cpp", "letter != 'D' && letter != 'd'", "letter != 'D'", "lower-case d exponent"),
     ("geometry/number_text.cpp", "kExponentSaturation = 1'000'000'000;", "kExponentSaturation = 1'000'000'000'000'000'000;",
      "exponent overflows its integer"),
-    ("geometry/number_text.cpp", "        in.Rewind(start);\n", "", "letter without digits swallowed"),
+    ("geometry/number_text.cpp", "        in.Rewind(start);\n", "", "letter without digits swallowed",
+     "nothing is read after the exponent, so where the reader stops does not show"),
     ("geometry/number_text.cpp", "if (number.exponent > 0) return std::nullopt;", "if (number.exponent < 0) return std::nullopt;",
      "underflow reported as overflow"),
     ("geometry/number_text.cpp", "return number.negative ? -value : value;", "return value;", "sign dropped"),
@@ -76,7 +79,8 @@ UI = [
      "seven characters complete"),
     ("ui/form2.cpp", "if (CharacterCount(Text5->text()) == kLocatorLength)", "if (Text5->text().size() == kLocatorLength)",
      "UTF-16 units counted"),
-    ("ui/form2.cpp", "    field->setCursorPosition(field->text().size());\n", "", "caret left in place"),
+    ("ui/form2.cpp", "    field->setCursorPosition(field->text().size());\n", "", "caret left in place",
+     "QLineEdit::setText, which every change handler calls, already puts the caret at the end"),
     ("ui/form2.cpp", "const bool toMiles = Label3->text() == kKilometresCaption;",
      "const bool toMiles = Label3->text().compare(kKilometresCaption, Qt::CaseInsensitive) == 0;", "unit caption compared ignoring case"),
     ("ui/form2.cpp", "std::floor(*kilometres / kKilometresPerMile)", "std::trunc(*kilometres / kKilometresPerMile)", "truncation, not floor"),
@@ -92,7 +96,8 @@ UI = [
      "edited distance ignored"),
     ("ui/form2.cpp", "return kilometres == std::floor(kilometres) ? geometry::FormatWholeNumber(kilometres)",
      "return false ? geometry::FormatWholeNumber(kilometres)", "whole kilometres to 15 digits"),
-    ("ui/form2.cpp", "    Control<QWidget>(order.front()->name)->setFocus();\n", "", "first focus not set"),
+    ("ui/form2.cpp", "    Control<QWidget>(order.front()->name)->setFocus();\n", "", "first focus not set",
+     "Qt gives a window without a focused control the first of its tab chain, which is the compass"),
     ("ui/form2.cpp", "    Picture2->setChecked(language == Language::English);\n", "", "English flag never checked"),
     ("ui/caption_table.cpp", "return language == Language::Italian ? \"ita\" : \"eng\";",
      "return language == Language::Italian ? \"ita\" : \"en\";", "language tag text"),

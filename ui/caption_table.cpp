@@ -3,36 +3,42 @@
 namespace ui {
 namespace {
 
+using enum Control;
+
 constexpr CaptionRow kCaptions[] = {
-    // control     Italian        English
-    {"Command1", "Calcola",     "Calculate"},
-    {"Command2", "Esci",        "Exit"},
-    {"Label1",   "Locatore 1",  "Locator 1"},
-    {"Label2",   "Locatore 2",  "Locator 2"},
-    {"Label4",   "Puntamento",  "Bearing"},
+    // control   Italian          English
+    {Command1, u"Calcola",     u"Calculate"},
+    {Command2, u"Esci",        u"Exit"},
+    {Label1,   u"Locatore 1",  u"Locator 1"},
+    {Label2,   u"Locatore 2",  u"Locator 2"},
+    {Label4,   u"Puntamento",  u"Bearing"},
 };
 
 // Each flag is named in its own language, as language choosers usually are.
-constexpr CaptionRow kAccessibleNames[] = {
-    // control     Italian        English
-    {"Picture1", "Bussola",     "Compass"},
-    {"Picture2", "English",     "English"},
-    {"Picture3", "Italiano",    "Italiano"},
-    {"Picture4", "Km/miglia",   "Km/miles"},
+constexpr PictureNameRow kPictureNames[] = {
+    // picture   role                         Italian         English        chooses
+    {Picture1, PictureRole::Image,          u"Bussola",     u"Compass"},
+    {Picture2, PictureRole::LanguageChoice, u"English",     u"English",     Language::English},
+    {Picture3, PictureRole::LanguageChoice, u"Italiano",    u"Italiano",    Language::Italian},
+    {Picture4, PictureRole::Button,         u"Km/miglia",   u"Km/miles"},
 };
 
 }  // namespace
 
 std::span<const CaptionRow> CaptionTable() { return kCaptions; }
 
-std::span<const CaptionRow> AccessibleNameTable() { return kAccessibleNames; }
-
-const char* Caption(const CaptionRow& row, Language language) {
+std::u16string_view Caption(const CaptionRow& row, Language language) {
     return language == Language::Italian ? row.italian : row.english;
 }
 
-const char* MilesCaption(Language language) { return language == Language::Italian ? "Miglia" : "Miles"; }
+std::span<const PictureNameRow> PictureNameTable() { return kPictureNames; }
 
-const char* LanguageTagOf(Language language) { return language == Language::Italian ? "ita" : "eng"; }
+std::u16string_view Name(const PictureNameRow& row, Language language) {
+    return language == Language::Italian ? row.italian : row.english;
+}
+
+std::u16string_view MilesCaption(Language language) { return language == Language::Italian ? u"Miglia" : u"Miles"; }
+
+std::u16string_view LanguageTagOf(Language language) { return language == Language::Italian ? u"ita" : u"eng"; }
 
 }  // namespace ui

@@ -1,34 +1,54 @@
-// The window's captions in its two languages, as data.
+// The window's captions in its two languages, and the names assistive tools read, as data.
 #pragma once
 
+#include "control_table.h"
+
 #include <span>
+#include <string_view>
 
 namespace ui {
 
 enum class Language { Italian, English };
 
 struct CaptionRow {
-    const char* control;  // objectName of the button or label
-    const char* italian;
-    const char* english;
+    Control control;
+    std::u16string_view italian;
+    std::u16string_view english;
 };
 
 // The captions that a flag click rewrites, in the order it rewrites them. The unit caption of
 // the distance is not here: it holds the unit state and is translated by its own rule.
 std::span<const CaptionRow> CaptionTable();
 
-const char* Caption(const CaptionRow& row, Language language);
+std::u16string_view Caption(const CaptionRow& row, Language language);
 
-// Names that assistive tools read for the pictures, which have no caption. The fields are named
-// by their labels, and the buttons by their captions.
-std::span<const CaptionRow> AccessibleNameTable();
+// What assistive tools are told a picture is.
+enum class PictureRole {
+    Image,           // a picture to look at, with nothing to press
+    Button,          // pressing it does something
+    LanguageChoice,  // one of a set of choices, checked while its language is the caption language
+};
+
+struct PictureNameRow {
+    Control picture;
+    PictureRole role;
+    std::u16string_view italian;
+    std::u16string_view english;
+    Language chooses = Language::Italian;  // for a language choice: the language it chooses
+};
+
+// Names and roles of the pictures, which have no caption. The fields are named by their labels,
+// and the buttons by their captions.
+std::span<const PictureNameRow> PictureNameTable();
+
+std::u16string_view Name(const PictureNameRow& row, Language language);
 
 // The unit caption meaning kilometres, the same in both languages.
-constexpr const char* kKilometresCaption = "Km";
+constexpr std::u16string_view kKilometresCaption = u"Km";
 // The unit caption meaning miles.
-const char* MilesCaption(Language language);
+std::u16string_view MilesCaption(Language language);
 
 // The language tag the window keeps: "ita" or "eng".
-const char* LanguageTagOf(Language language);
+std::u16string_view LanguageTagOf(Language language);
 
 }  // namespace ui

@@ -1,23 +1,36 @@
-// The window's controls as data: one row per control, positions and sizes in twips.
+// The window's controls as data: one row per control, positions and sizes in twips. Every front
+// end builds its window from this table, and the handlers name the controls by its ids.
 #pragma once
 
-#include <QRect>
-#include <QtGlobal>
 #include <span>
+#include <string_view>
+#include <vector>
 
 namespace ui {
+
+// The window's nineteen controls, by the names the handlers use.
+enum class Control {
+    Label1, Label2, Label3, Label4,
+    Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text8,
+    Command1, Command2,
+    Picture1, Picture2, Picture3, Picture4,
+};
 
 enum class ControlKind { Label, TextBox, HiddenTextBox, Button, PictureBox };
 
 struct ControlRow {
-    const char* name;     // objectName, and the name the handlers use
+    Control id;
+    const char* name;     // the control's name, as the handlers and the tables spell it
     ControlKind kind;
     int left, top;        // twips, from the top-left corner of the client area
     int width, height;    // twips, outer size including the border
-    const char* content;  // initial text or caption; for a picture box, its image resource
+    std::u16string_view content;  // initial text or caption; for a picture box, its image file
     int tabIndex;
-    const char* labelFor = nullptr;  // for a label: the field it names, also for assistive tools
+    Control labelFor = id;  // for a label: the field it names, also for assistive tools
 };
+
+// The window's title, the same in both caption languages.
+constexpr std::u16string_view kWindowTitle = u"Tarvolin utility 1.1 - QZ9XQW";
 
 // 1440 twips to the inch, 96 device-independent pixels to the inch.
 constexpr int kTwipsPerPixel = 15;
@@ -28,16 +41,27 @@ constexpr int kClientHeightTwips = 6255;
 
 // Three full stops: what the result fields and the second locator field hold until something is
 // written there; in the second field it tells Calculate that no locator has been typed yet.
-constexpr const char* kPlaceholderText = "...";
+constexpr std::u16string_view kPlaceholderText = u"...";
 
 // The locator that the first field holds when the window opens.
-constexpr const char* kHomeLocator = "JN61FV";
+constexpr std::u16string_view kHomeLocator = u"JN61FV";
 
 std::span<const ControlRow> ControlTable();
+const ControlRow& RowOf(Control control);
 
-// Device-independent pixels at the window's scale (1 as designed); Qt scales them further to the
-// display's density.
-int TwipsToPixels(int twips, qreal scale = 1);
-QRect TwipsToPixels(const ControlRow& row, qreal scale = 1);
+// The controls that take the focus, in the order Tab moves through them: increasing tab index,
+// labels and hidden fields skipped. The first one has the focus when the window opens.
+std::vector<Control> TabOrder();
+
+// A place in device-independent pixels.
+struct PixelRect {
+    int left, top, width, height;
+    friend bool operator==(const PixelRect&, const PixelRect&) = default;
+};
+
+// Device-independent pixels at the window's scale (1 as designed), rounded to the nearest; the
+// toolkit scales them further to the display's density.
+int TwipsToPixels(int twips, double scale = 1);
+PixelRect TwipsToPixels(const ControlRow& row, double scale = 1);
 
 }  // namespace ui

@@ -1,20 +1,18 @@
-// The program's one window: two locator fields, the bearing and distance results, the
-// Calculate and Exit buttons, and the pictures (compass, two flags, ruler).
+// The logic of the program's one window: the event handlers and the result writers, written
+// against the window contract (window.h) and the geometry. It holds the window's only variable
+// besides its controls, the language tag, and the exact kilometres behind the distance it wrote.
+//
+// A front end creates its controls from the control table, makes one Form2 over them, runs
+// Form_Load before the window is first shown, and then calls the handler of each event: a click
+// on Command1, Command2, Picture2, Picture3 or Picture4, a change of the text of Text3 or Text5.
 #pragma once
 
 #include "caption_table.h"
-#include "qt_translation.h"
-#include "window_scale.h"
-
-#include <QString>
-#include <QWidget>
+#include "distance_unit.h"
 
 #include <optional>
-#include <vector>
-
-class QLabel;
-class QLineEdit;
-class QPushButton;
+#include <string>
+#include <string_view>
 
 namespace geometry {
 struct GeoPosition;
@@ -23,30 +21,16 @@ struct PathResult;
 
 namespace ui {
 
-class PictureBox;
-struct ControlRow;
+class Window;
 
-class Form2 : public QWidget {
-    Q_OBJECT
-
+class Form2 {
 public:
-    explicit Form2(QWidget* parent = nullptr);
+    explicit Form2(Window& window) : window_(window) {}
+    Form2(const Form2&) = delete;
+    Form2& operator=(const Form2&) = delete;
 
     // "ita" or "eng": the caption language the flags last chose.
-    QString languageTag() const { return LanguageTag; }
-    // How much larger than designed the window is laid out, for the desktop's font; fixed at start.
-    qreal scale() const { return scale_; }
-
-private:
-    void CreateControls();
-    QWidget* CreateControl(const ControlRow& row);
-    template <typename T>
-    T* Control(const char* name) const;
-    void ConnectEvents();
-    void SetTabOrder();
-    void LayOut(qreal scale);
-    std::vector<TextToFit> TextsToFit() const;
-    void CentreOnScreen();
+    std::u16string_view LanguageTag() const { return languageTag_; }
 
     // Event handlers, one per control and event.
     void Form_Load();
@@ -58,55 +42,19 @@ private:
     void Text3_Change();
     void Text5_Change();
 
-    // What the handlers do, in the window's own terms.
-    void UpperCaseAndCaretToEnd(QLineEdit* field);
-    void SignalSecondLocatorComplete();
-    void PressDefaultButton();
-    void ShowOverLengthMessage();
+private:
+    void UpperCaseAndCaretToEnd(Control field);
     void ApplyLanguage(Language language);
-    void ApplyAccessibleNames(Language language);
-    void SetAccessibleRoles();
-    void FollowLanguage(Language language);
     Language CurrentLanguage() const;
 
     // Result writers.
     void ShowCoordinates(const geometry::GeoPosition& first, const geometry::GeoPosition& second);
     void ShowResults(const geometry::PathResult& path, bool badInput);
+    void WriteDistance(std::u16string_view text, std::optional<double> kilometres);
 
-    // The distance field and the exact kilometres behind the text the window last wrote there.
-    struct DistanceConversion {
-        QString text;
-        double kilometres;
-    };
-    void WriteDistance(const QString& text, std::optional<double> kilometres);
-    std::optional<double> RememberedKilometres() const;
-    std::optional<DistanceConversion> ConvertToMiles() const;
-    std::optional<DistanceConversion> ConvertToKilometres() const;
-
-    QLineEdit* Text1 = nullptr;  // bearing
-    QLineEdit* Text2 = nullptr;  // hidden: first longitude, west positive
-    QLineEdit* Text3 = nullptr;  // first locator
-    QLineEdit* Text4 = nullptr;  // hidden: second latitude
-    QLineEdit* Text5 = nullptr;  // second locator
-    QLineEdit* Text6 = nullptr;  // distance, in the unit Label3 shows
-    QLineEdit* Text7 = nullptr;  // hidden: first latitude
-    QLineEdit* Text8 = nullptr;  // hidden: second longitude, west positive
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;    // the distance unit, which is also the unit state
-    QLabel* Label4 = nullptr;
-    QPushButton* Command1 = nullptr;  // Calculate
-    QPushButton* Command2 = nullptr;  // Exit
-    PictureBox* Picture1 = nullptr;   // compass
-    PictureBox* Picture2 = nullptr;   // English flag
-    PictureBox* Picture3 = nullptr;   // Italian flag
-    PictureBox* Picture4 = nullptr;   // ruler: kilometres and miles
-
-    QString LanguageTag;
-    qreal scale_ = 1;
-    QtTranslation qtTranslation_;
-    QString writtenDistance_;
-    std::optional<double> writtenKilometres_;
+    Window& window_;
+    std::u16string languageTag_;
+    DistanceMemory distance_;
 };
 
 }  // namespace ui

@@ -1,0 +1,369 @@
+#include "behaviour_table.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+
+namespace behaviour {
+namespace {
+
+using enum ui::Control;
+using Kind = Step::Kind;
+
+Step Type(ui::Control field, std::u16string_view keys) { return {Kind::Type, field, std::u16string(keys)}; }
+Step Append(ui::Control field, std::u16string_view keys) { return {Kind::Append, field, std::u16string(keys)}; }
+Step Backspace(ui::Control field) { return {Kind::Backspace, field, {}}; }
+Step Paste(ui::Control field, std::u16string_view text) { return {Kind::Paste, field, std::u16string(text)}; }
+Step Click(ui::Control control) { return {Kind::Click, control, {}}; }
+Step Enter(ui::Control control) { return {Kind::PressEnter, control, {}}; }
+Step Write(ui::Control control, std::u16string_view text) { return {Kind::Write, control, std::u16string(text)}; }
+Step Shows(ui::Control control, std::u16string_view text) { return {Kind::Shows, control, std::u16string(text)}; }
+Step NothingChanged() { return {Kind::NothingChanged}; }
+Step MessageBox(std::u16string_view caption) { return {Kind::MessageBox, Text1, std::u16string(caption)}; }
+Step Closed() { return {Kind::Closed}; }
+
+// Types both locators and presses Calculate.
+std::vector<Step> Calculate(std::u16string_view first, std::u16string_view second) {
+    return {Type(Text3, first), Type(Text5, second), Click(Command1)};
+}
+
+std::vector<Step> operator+(std::vector<Step> a, const std::vector<Step>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+constexpr std::u16string_view kEmoji = u"\U0001F600";
+
+void AddCalculateRows(std::vector<Row>& rows) {
+    rows.push_back({"RoadOfOnePress",
+                    Calculate(u"JN61FV", u"jn45ll") +
+                        std::vector<Step>{Shows(Text5, u"JN45LL"), Shows(Text7, u"41.8958333333333"),
+                                          Shows(Text2, u"-12.4583333333333"), Shows(Text4, u"45.4791666666667"),
+                                          Shows(Text8, u"-8.95833333333333"), Shows(Text1, u" 326"),
+                                          Shows(Text6, u" 487"), Shows(Label3, u"Km"), Click(Picture4),
+                                          Shows(Text6, u"302"), Shows(Label3, u"Miglia"), Click(Picture2),
+                                          Shows(Label3, u"Miles"), Shows(Text6, u"302")}});
+    rows.push_back({"PlaceholderPressChangesNothing",
+                    {Type(Text3, u"garbage that would be rejected"), Click(Command1), NothingChanged(),
+                     Shows(Text7, u"Text7")}});
+
+    struct Result {
+        const char* name;
+        std::u16string_view first, second, bearing, distance;
+    };
+    const Result results[] = {
+        {"EqualLocatorsShowZero", u"JN61FV", u"JN61FV", u"0", u" 0"},  // "0", not " 270"
+        {"EqualLocatorsNearTheEquator", u"JJ00AA", u"JJ00AA", u"0", u" 1"},
+        {"SamePositionDifferentTexts", u"FN31", u"FN31LL", u" 270", u" 0"},
+        {"DueNorth", u"JN61FA", u"JN61FV", u" 360", u" 97"},
+        {"ComputedZeroKeepsItsBlank", u"JN61FA", u"JN67GM", u" 0", u" 721"},
+        {"Transatlantic", u"IO91WM", u"FN20XR", u" 288", u" 5559"},
+        {"Antipodes", u"JN61FV", u"AE68FC", u" 90", u" 19970"},
+    };
+    for (const Result& r : results) {
+        rows.push_back({r.name, Calculate(r.first, r.second) +
+                                    std::vector<Step>{Shows(Text1, r.bearing), Shows(Text6, r.distance)}});
+    }
+    rows.push_back({"WestOfGreenwichIsPositive", Calculate(u"IO91WM", u"JN61FV") + std::vector{Shows(Text2, u"0.125")}});
+
+    struct Bad {
+        const char* name;
+        std::u16string_view first, second;
+        std::u16string_view hiddenLatitude;  // Text7: the first text is still decoded
+    };
+    const Bad bad[] = {
+        {"FirstEmpty", u"", u"IO91WM", u"-790.6875"},
+        {"SecondEmpty", u"FN31PR", u"", u"41.7291666666667"},
+        {"BothEmpty", u"", u"", u"-790.6875"},
+        {"SecondTooLong", u"FN31PR", u"IO91WMX", u"41.7291666666667"},
+        {"FiveCharacters", u"FN31P", u"IO91WM", u"38.3125"},
+        {"ThreeCharacters", u"FN3", u"IO91WM", u"65.3125"},
+        {"DigitsForLetters", u"9931ZZ", u"IO91WM", u"-167.9375"},
+        {"LetterForDigit", u"FNA1PR", u"IO91WM", u"41.7291666666667"},
+        // Only exactly "..." is the placeholder.
+        {"FourDots", u"JN61FV", u"....", u"41.8958333333333"},
+        {"BlankThenDots", u"JN61FV", u" ...", u"41.8958333333333"},
+        {"DotsThenBlank", u"JN61FV", u"... ", u"41.8958333333333"},
+    };
+    for (const Bad& b : bad) {
+        // Miles first, so that the reset to "Km" shows; a press after a rejected press rejects
+        // again, quietly.
+        rows.push_back({std::string("BadInput") + b.name,
+                        std::vector{Click(Picture4)} + Calculate(b.first, b.second) +
+                            std::vector{Shows(Text3, u""), Shows(Text5, u""), Shows(Text1, u"??????"),
+                                        Shows(Text6, u"??????"), Shows(Label3, u"Km"), Shows(Text7, b.hiddenLatitude),
+                                        Click(Command1), Shows(Text1, u"??????")}});
+    }
+    rows.push_back({"FirstTooLongShowsTheEmptyBoxBeforeAnyFieldChanges",
+                    {Type(Text3, u"FN31PRX"), Type(Text5, u"IO91WM"), Click(Picture4), Click(Command1),
+                     MessageBox(u"Tarvolin_11"), Shows(Text3, u""), Shows(Text6, u"??????"), Shows(Label3, u"Km")}});
+
+    // The calculation reads Latin-1, one byte per character: "É" is one character of code 201, and
+    // a character outside Latin-1 (an emoji too) is one "?" of code 63. None is a locator letter, so
+    // the input is bad, but the coordinate fields show the codes that were read.
+    struct Latin1 {
+        const char* name;
+        std::u16string second;
+        ui::Control field;
+        std::u16string_view coordinate;
+    };
+    const Latin1 latin1[] = {
+        {"Latin1Letter", u"JN45L\u00C9", Text4, u"50.6875"},   // (201 - 64.5) / 24 past 45
+        {"EuroSign", u"JN45L\u20AC", Text4, u"44.9375"},       // (63 - 64.5) / 24 past 45
+        {"Emoji", u"JN4" + std::u16string(kEmoji) + u"LL", Text8, u"-8.95833333333333"},  // "JN4?LL"
+    };
+    for (const Latin1& l : latin1) {
+        rows.push_back({std::string("ReachesTheCalculationAsLatin1") + l.name,
+                        {Write(Text3, u"JN61FV"), Write(Text5, l.second), Click(Command1), Shows(l.field, l.coordinate),
+                         Shows(Text6, u"??????")}});
+    }
+}
+
+void AddLocatorFieldRows(std::vector<Row>& rows) {
+    // "é" is no ASCII letter.
+    rows.push_back({"PunctuationAndNonAsciiStayAsTyped", {Type(Text5, u"az io 9/1.\u00E9"), Shows(Text5, u"AZ IO 9/1.\u00E9")}});
+    rows.push_back({"CompletionSignalLetsEnterCalculate",
+                    {Type(Text3, u"JN61FA"),  // six characters in the first field do nothing
+                     Enter(Text3), Shows(Text1, u"..."), Type(Text5, u"JN61F"), Enter(Text5), Shows(Text1, u"..."),
+                     Append(Text5, u"V"), Enter(Text5), Shows(Text1, u" 360"),
+                     // Seven characters, then back: the signal stays on, and Enter in the first field works too.
+                     Append(Text5, u"X"), Backspace(Text5), Type(Text3, u"JN61FV"), Type(Text5, u"JN45LL"),
+                     Enter(Text3), Shows(Text1, u" 326"), Type(Text5, u"JN61FA"), Enter(Text5), Shows(Text1, u" 180")}});
+    rows.push_back({"EnterOnAFieldOtherThanTheLocatorsDoesNothing",
+                    {Type(Text5, u"JN45LL"), Enter(Text6), Enter(Text1), Shows(Text1, u"...")}});
+
+    // Lengths count characters, not UTF-16 units: an emoji is one character, and one "?" for the
+    // geometry, which reads Latin-1.
+    struct EmojiLength {
+        const char* name;
+        std::u16string pasted;
+        std::u16string_view afterEnter;
+    };
+    const EmojiLength emoji[] = {
+        {"FiveCharacters", u"io91" + std::u16string(kEmoji), u"..."},
+        {"SixCharacters", u"io91w" + std::u16string(kEmoji), u"??????"},
+        {"SevenCharacters", u"io91wm" + std::u16string(kEmoji), u"..."},
+    };
+    for (const EmojiLength& e : emoji) {
+        rows.push_back({std::string("AnEmojiIsOneCharacter") + e.name,
+                        {Paste(Text5, e.pasted), Enter(Text5), Shows(Text1, e.afterEnter)}});
+    }
+    rows.push_back({"AnEmojiInTheFirstLocatorIsNotTooLong",
+                    {Type(Text5, u"IO91WM"), Type(Text3, u"JN61F" + std::u16string(kEmoji)), Click(Command1),
+                     Shows(Text7, u"40.9375")}});  // decoded as "JN61F?"
+    rows.push_back({"PastingALowerCaseLocatorCompletesIt",
+                    {Paste(Text5, u"io91wmx"), Shows(Text5, u"IO91WMX"), Enter(Text5), Shows(Text1, u"..."),
+                     Paste(Text5, u"io91wm"), Shows(Text5, u"IO91WM"), Enter(Text5), Shows(Text1, u" 323")}});
+}
+
+void AddButtonRows(std::vector<Row>& rows) {
+    rows.push_back({"EnterPressesTheFocusedButton",
+                    {Type(Text5, u"JN45LL"), Enter(Command1), Shows(Text1, u" 326"), Enter(Command2), Closed()}});
+    rows.push_back({"ExitClosesTheWindow", Calculate(u"JN61FV", u"JN45LL") + std::vector{Click(Command2), Closed()}});
+}
+
+void AddCaptionRows(std::vector<Row>& rows) {
+    struct CaptionSet {
+        ui::Control flag;
+        std::u16string_view calculate, exit, locator1, locator2, bearing, miles;
+    };
+    const CaptionSet sets[] = {
+        {Picture2, u"Calculate", u"Exit", u"Locator 1", u"Locator 2", u"Bearing", u"Miles"},
+        {Picture3, u"Calcola", u"Esci", u"Locatore 1", u"Locatore 2", u"Puntamento", u"Miglia"},
+        {Picture2, u"Calculate", u"Exit", u"Locator 1", u"Locator 2", u"Bearing", u"Miles"},
+    };
+    std::vector<Step> steps = {Type(Text5, u"JN45LL"), Click(Command1)};
+    for (const CaptionSet& s : sets) {
+        steps = steps + std::vector{Click(s.flag),  // kilometres stay "Km"
+                                    Shows(Command1, s.calculate), Shows(Command2, s.exit), Shows(Label1, s.locator1),
+                                    Shows(Label2, s.locator2), Shows(Label4, s.bearing), Shows(Label3, u"Km"),
+                                    // The toggle writes the current language's word, and a flag translates it.
+                                    Click(Picture4), Shows(Label3, s.miles), Click(s.flag), Shows(Label3, s.miles),
+                                    // The round trip restores the kilometres; flags change no field.
+                                    Click(Picture4), Shows(Text6, u"487"), Shows(Text1, u" 326"),
+                                    Shows(Text3, u"JN61FV"), Shows(Text5, u"JN45LL")};
+    }
+    rows.push_back({"FlagsSwitchEveryCaptionAndTranslateOnlyTheMilesWord", steps});
+    // Only exactly "Km" means kilometres.
+    rows.push_back({"OnlyExactlyKmIsKilometres", {Write(Label3, u"km"), Click(Picture3), Shows(Label3, u"Miglia")}});
+}
+
+void AddUnitToggleRows(std::vector<Row>& rows) {
+    struct Toggle {
+        const char* name;
+        std::u16string_view typed, converted;
+    };
+    const Toggle toggles[] = {
+        {"Plain", u"100", u"62"},           {"CalculatedText", u" 487", u"302"}, {"QuestionMarks", u"??????", u"0"},
+        {"Placeholder", u"...", u"0"},      {"Empty", u"", u"0"},                {"NegativeFloors", u"-100", u"-63"},
+        {"Fraction", u"12.9", u"8"},        {"CommaStops", u"1,5", u"0"},        {"Exponent", u"1.609e3", u"1000"},
+        {"BlanksAnywhere", u"  2 0 0 km", u"124"}, {"LeadingLineFeed", u"\n100", u"62"}, {"LeadingTab", u"\t100", u"62"},
+    };
+    for (const Toggle& t : toggles) {
+        // Written directly, as typed or pasted: a line feed cannot be typed.
+        rows.push_back({std::string("KilometresToMiles") + t.name,
+                        {Write(Text6, t.typed), Shows(Label3, u"Km"), Click(Picture4), Shows(Text6, t.converted),
+                         Shows(Label3, u"Miglia")}});
+    }
+    rows.push_back({"MilesTypedByTheUserConvertByTheRule",
+                    {Click(Picture4), Type(Text6, u"62"), Click(Picture4), Shows(Text6, u"99"), Shows(Label3, u"Km"),
+                     // Anything but exactly "Km" is miles.
+                     Write(Label3, u"leagues"), Type(Text6, u"-1"), Click(Picture4), Shows(Text6, u"-2"),
+                     Shows(Label3, u"Km"), Write(Label3, u"km"), Type(Text6, u"-1"), Click(Picture4),
+                     Shows(Text6, u"-2"), Shows(Label3, u"Km")}});
+
+    std::vector<Step> trips = {Type(Text5, u"JN45LL"), Click(Command1)};
+    for (int trip = 0; trip < 5; ++trip) {
+        trips = trips + std::vector{Click(Picture4), Shows(Text6, u"302"), Click(Picture4), Shows(Text6, u"487"),
+                                    Shows(Label3, u"Km")};
+    }
+    trips = trips + std::vector{Type(Text6, u"100"), Click(Picture4), Click(Picture4), Shows(Text6, u"100"),
+                                Type(Text6, u"12.9"), Click(Picture4), Shows(Text6, u"8"), Click(Picture4),
+                                Shows(Text6, u"12.9")};
+    for (std::u16string_view digits : {u"1234567890123456", u"1000000000000000000000"}) {
+        trips = trips + std::vector{Type(Text6, digits), Click(Picture4), Click(Picture4), Shows(Text6, digits)};
+    }
+    // An edit of the miles breaks the link to the remembered kilometres.
+    trips = trips + std::vector{Click(Picture4), Type(Text6, u"300"), Click(Picture4), Shows(Text6, u"482")};
+    rows.push_back({"RoundTripsKeepTheKilometres", trips});
+
+    rows.push_back({"CalculateAfterMilesWritesKilometres",
+                    Calculate(u"JN61FV", u"JN45LL") +
+                        std::vector{Click(Picture4), Click(Command1), Shows(Text6, u" 487"), Shows(Label3, u"Km")}});
+    rows.push_back({"OverflowLeavesFieldAndUnitAlone",
+                    {Type(Text6, u"1e400"), Click(Picture4), Shows(Text6, u"1e400"), Shows(Label3, u"Km"),
+                     Type(Text6, u"1e9999999999999999999"), Click(Picture4), Shows(Text6, u"1e9999999999999999999"),
+                     Shows(Label3, u"Km"), Type(Text6, u"1e308"), Click(Picture4), Shows(Label3, u"Miglia"),
+                     // Times 1.609 is beyond the double range.
+                     Type(Text6, u"1.5e308"), Click(Picture4), Shows(Text6, u"1.5e308"), Shows(Label3, u"Miglia")}});
+}
+
+std::vector<Row> AllRows() {
+    std::vector<Row> rows;
+    AddCalculateRows(rows);
+    AddLocatorFieldRows(rows);
+    AddButtonRows(rows);
+    AddCaptionRows(rows);
+    AddUnitToggleRows(rows);
+    return rows;
+}
+
+bool IsAction(Kind kind) {
+    return kind == Kind::Type || kind == Kind::Append || kind == Kind::Backspace || kind == Kind::Paste ||
+           kind == Kind::Click || kind == Kind::PressEnter || kind == Kind::Write;
+}
+
+void Act(const Step& step, WindowDriver& driver) {
+    switch (step.kind) {
+    case Kind::Type: driver.Type(step.control, step.text); break;
+    case Kind::Append: driver.Append(step.control, step.text); break;
+    case Kind::Backspace: driver.Backspace(step.control); break;
+    case Kind::Paste: driver.Paste(step.control, step.text); break;
+    case Kind::Click: driver.Click(step.control); break;
+    case Kind::PressEnter: driver.PressEnter(step.control); break;
+    case Kind::Write: driver.Write(step.control, step.text); break;
+    default: break;
+    }
+}
+
+const char* KindName(Kind kind) {
+    switch (kind) {
+    case Kind::Type: return "type";
+    case Kind::Append: return "append";
+    case Kind::Backspace: return "backspace";
+    case Kind::Paste: return "paste";
+    case Kind::Click: return "click";
+    case Kind::PressEnter: return "enter";
+    case Kind::Write: return "write";
+    case Kind::Shows: return "shows";
+    case Kind::NothingChanged: return "nothing changed";
+    case Kind::MessageBox: return "message box";
+    case Kind::Closed: return "closed";
+    }
+    return "?";
+}
+
+}  // namespace
+
+const std::vector<Row>& Rows() {
+    static const std::vector<Row> rows = AllRows();
+    return rows;
+}
+
+Snapshot TakeSnapshot(WindowDriver& driver) {
+    Snapshot all;
+    for (const ui::ControlRow& row : ui::ControlTable()) {
+        if (row.kind != ui::ControlKind::PictureBox) all[row.id] = driver.Shown(row.id);
+    }
+    return all;
+}
+
+void Run(const Row& row, WindowDriver& driver) {
+    Snapshot beforeAction;
+    std::size_t messagesBeforeAction = 0;
+    for (std::size_t i = 0; i < row.steps.size(); ++i) {
+        const Step& step = row.steps[i];
+        SCOPED_TRACE(testing::Message() << "step " << i + 1 << ": " << KindName(step.kind) << " "
+                                        << ui::RowOf(step.control).name << " \"" << Utf8(step.text) << "\"");
+        if (IsAction(step.kind)) {
+            ASSERT_FALSE(driver.Closed()) << "the window closed before this step";
+            beforeAction = TakeSnapshot(driver);
+            messagesBeforeAction = driver.Messages().size();
+            Act(step, driver);
+            const bool boxExpected = i + 1 < row.steps.size() && row.steps[i + 1].kind == Kind::MessageBox;
+            if (!boxExpected) EXPECT_EQ(driver.Messages().size(), messagesBeforeAction) << "unexpected message box";
+            continue;
+        }
+        switch (step.kind) {
+        case Kind::Shows: EXPECT_EQ(Utf8(driver.Shown(step.control)), Utf8(step.text)); break;
+        case Kind::NothingChanged: EXPECT_EQ(TakeSnapshot(driver), beforeAction); break;
+        case Kind::MessageBox: {
+            const std::vector<SeenMessage>& seen = driver.Messages();
+            ASSERT_EQ(seen.size(), messagesBeforeAction + 1) << "one message box";
+            EXPECT_EQ(Utf8(seen.back().caption), Utf8(step.text));
+            EXPECT_EQ(Utf8(seen.back().message), "");
+            EXPECT_EQ(seen.back().window, beforeAction) << "a field changed before the box was dismissed";
+            break;
+        }
+        case Kind::Closed: EXPECT_TRUE(driver.Closed()); break;
+        default: break;
+        }
+    }
+}
+
+std::string Utf8(std::u16string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t c = text[i];
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+        }
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (c >> 18));
+            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+std::string RowName(const Row& row) {
+    std::string name = row.name;
+    for (char& c : name) {
+        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+    }
+    return name;
+}
+
+}  // namespace behaviour

@@ -1,0 +1,32 @@
+// The control table's derived facts: the tab chain, and twips at the window's scale.
+#include "ui/control_table.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+using enum ui::Control;
+
+TEST(ControlTable, TabOrderFollowsTheTabIndexSkippingLabelsAndHiddenFields) {
+    EXPECT_EQ(ui::TabOrder(), (std::vector{Picture1, Text1, Text3, Text5, Text6, Command1, Command2, Picture2,
+                                           Picture3, Picture4}));
+}
+
+TEST(ControlTable, EveryRowIsItsOwnId) {
+    for (const ui::ControlRow& row : ui::ControlTable()) EXPECT_EQ(&ui::RowOf(row.id), &row) << row.name;
+    EXPECT_EQ(ui::ControlTable().size(), 18u);
+}
+
+TEST(ControlTable, TwipsToPixelsRoundsToTheNearest) {
+    EXPECT_EQ(ui::TwipsToPixels(7380), 492);
+    EXPECT_EQ(ui::TwipsToPixels(6255), 417);
+    EXPECT_EQ(ui::TwipsToPixels(370), 25) << "24.67";
+    EXPECT_EQ(ui::TwipsToPixels(3650), 243) << "243.33";
+    EXPECT_EQ(ui::TwipsToPixels(7380, 1.5), 738);
+    EXPECT_EQ(ui::TwipsToPixels(375, 1.06), 27) << "26.5 rounds up";
+    EXPECT_EQ(ui::TwipsToPixels(ui::RowOf(Picture4), 2), (ui::PixelRect{720, 487, 205, 66}));
+}
+
+}  // namespace

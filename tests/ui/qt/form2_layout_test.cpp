@@ -1,0 +1,272 @@
+// The window as it opens: every control's kind, place, content and visibility, the tab chain,
+// the title, the client size and the images.
+#include "ui/qt/picture_box.h"
+#include "window_fixture.h"
+
+#include <QDataStream>
+#include <QIcon>
+#include <QImageReader>
+#include <QScreen>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+using ui::qt::Form2Window;
+using ui::qt::PictureBox;
+
+enum class Kind { Label, Field, HiddenField, Button, Picture };
+
+struct ExpectedControl {
+    const char* name;
+    Kind kind;
+    QRect pixels;  // twips divided by 15
+    const char* content;
+};
+
+// Written out by hand from the window's design, not derived from the program's own table.
+const ExpectedControl kExpected[] = {
+    {"Label1", Kind::Label, {240, 32, 89, 25}, "Locatore 1"},
+    {"Label2", Kind::Label, {240, 64, 89, 17}, "Locatore 2"},
+    {"Label3", Kind::Label, {240, 96, 73, 17}, "Km"},
+    {"Label4", Kind::Label, {240, 128, 81, 17}, "Puntamento"},
+    {"Text1", Kind::Field, {336, 120, 81, 25}, "..."},
+    {"Text2", Kind::HiddenField, {248, 296, 81, 25}, "Text2"},
+    {"Text3", Kind::Field, {336, 24, 81, 25}, "JN61FV"},
+    {"Text4", Kind::HiddenField, {248, 328, 81, 25}, "Text4"},
+    {"Text5", Kind::Field, {336, 56, 81, 25}, "..."},
+    {"Text6", Kind::Field, {336, 88, 81, 25}, "..."},
+    {"Text7", Kind::HiddenField, {344, 296, 73, 25}, "Text7"},
+    {"Text8", Kind::HiddenField, {344, 328, 73, 25}, "Text8"},
+    {"Command1", Kind::Button, {232, 200, 105, 25}, "Calcola"},
+    {"Command2", Kind::Button, {344, 200, 97, 25}, "Esci"},
+    {"Picture1", Kind::Picture, {0, 0, 185, 427}, ":/images/compass.bmp"},
+    {"Picture2", Kind::Picture, {224, 248, 43, 25}, ":/images/flag_uk.jpg"},
+    {"Picture3", Kind::Picture, {296, 248, 43, 25}, ":/images/flag_it.jpg"},
+    {"Picture4", Kind::Picture, {360, 243, 103, 33}, ":/images/ruler.jpg"},
+};
+
+QString ContentOf(QWidget* widget) {
+    if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
+    if (auto* field = qobject_cast<QLineEdit*>(widget)) return field->text();
+    if (auto* button = qobject_cast<QPushButton*>(widget)) return button->text();
+    return {};
+}
+
+TEST_F(WindowTest, EveryControlHasItsKindPlaceContentAndVisibility) {
+    EXPECT_EQ(form->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).size(), 18);
+    for (const ExpectedControl& e : kExpected) {
+        SCOPED_TRACE(e.name);
+        QWidget* widget = control(e.name);
+        ASSERT_NE(widget, nullptr);
+        EXPECT_EQ(widget->geometry(), e.pixels);
+        EXPECT_TRUE(widget->isEnabled());
+        EXPECT_EQ(widget->isVisible(), e.kind != Kind::HiddenField);
+        switch (e.kind) {
+        case Kind::Label: ASSERT_TRUE(qobject_cast<QLabel*>(widget)); break;
+        case Kind::Field:
+        case Kind::HiddenField: {
+            auto* field = qobject_cast<QLineEdit*>(widget);
+            ASSERT_TRUE(field);
+            EXPECT_FALSE(field->isReadOnly());
+            EXPECT_EQ(field->echoMode(), QLineEdit::Normal);
+            EXPECT_EQ(field->maxLength(), 32767);
+            break;
+        }
+        case Kind::Button: ASSERT_TRUE(qobject_cast<QPushButton*>(widget)); break;
+        case Kind::Picture: {
+            auto* picture = qobject_cast<PictureBox*>(widget);
+            ASSERT_TRUE(picture);
+            EXPECT_EQ(picture->pixmap().toImage(), QImage(e.content).convertToFormat(picture->pixmap().toImage().format()));
+            break;
+        }
+        }
+        if (e.kind != Kind::Picture) EXPECT_EQ(ContentOf(widget), e.content);
+    }
+}
+
+TEST_F(WindowTest, TitleClientAreaAndNoDefaultButton) {
+    EXPECT_EQ(form->objectName(), "Form2");
+    EXPECT_EQ(form->windowTitle(), "Tarvolin utility 1.1 - QZ9XQW");
+    EXPECT_EQ(form->size(), QSize(492, 417));
+    EXPECT_FALSE(form->windowIcon().isNull());
+    EXPECT_EQ(form->languageTag(), "ita");
+    EXPECT_FALSE(control<QPushButton>("Command1")->isDefault());
+    EXPECT_FALSE(control<QPushButton>("Command2")->isDefault());
+}
+
+// The icon file's 32-bit image with its transparency (an icon keeps one image per size, and the
+// file's 256-colour image has no shades between clear and opaque), and the larger images of the
+// desktop icon for docks and task switchers.
+TEST_F(WindowTest, WindowIconHoldsTheIconFileAndLargerImages) {
+    const QIcon icon = form->windowIcon();
+    QByteArray stream;
+    QDataStream out(&stream, QIODevice::WriteOnly);
+    out << icon;  // every image the icon holds, in turn
+    QDataStream in(stream);
+    QString engine;
+    int images = 0;
+    in >> engine >> images;
+    EXPECT_EQ(images, 3) << "24, 48 and 128 px";
+    EXPECT_EQ(icon.availableSizes(), QList<QSize>({{24, 24}, {48, 48}, {128, 128}}));
+    bool translucentEdge = false;  // only the 32-bit image has shades between clear and opaque
+    const QImage small = icon.pixmap(24).toImage();
+    for (int x = 0; x < 24; ++x) translucentEdge |= small.pixelColor(x, 12).alpha() % 255 != 0;
+    EXPECT_TRUE(translucentEdge);
+    for (const int size : {24, 48, 128}) {
+        const QImage image = icon.pixmap(size).toImage();
+        EXPECT_EQ(image.size(), QSize(size, size));
+        EXPECT_EQ(image.pixelColor(0, 0).alpha(), 0) << size << " px: transparent corner";
+        EXPECT_EQ(image.pixelColor(size / 2, size / 4).alpha(), 255) << size << " px: opaque dial";
+    }
+}
+
+TEST_F(WindowTest, OpensCentredOnTheScreen) {
+    const QPoint offCentre = form->geometry().center() - form->screen()->availableGeometry().center();
+    EXPECT_LE(offCentre.manhattanLength(), 1) << offCentre.x() << "," << offCentre.y();
+}
+
+TEST_F(WindowTest, ResizingMovesNothing) {
+    form->resize(1000, 800);
+    QTest::qWait(10);
+    for (const ExpectedControl& e : kExpected) EXPECT_EQ(control(e.name)->geometry(), e.pixels) << e.name;
+    form->resize(200, 150);
+    QTest::qWait(10);
+    for (const ExpectedControl& e : kExpected) EXPECT_EQ(control(e.name)->geometry(), e.pixels) << e.name;
+}
+
+TEST_F(WindowTest, FocusStartsOnTheCompassAndTabFollowsTheTabIndex) {
+    const char* chain[] = {"Picture1", "Text1", "Text3", "Text5", "Text6", "Command1",
+                           "Command2", "Picture2", "Picture3", "Picture4", "Picture1"};
+    EXPECT_EQ(QApplication::focusWidget(), control(chain[0]));
+    for (std::size_t i = 1; i < std::size(chain); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), chain[i]) << "after " << i << " tabs";
+    }
+    for (std::size_t i = std::size(chain) - 1; i > 0; --i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), chain[i - 1]) << "shift-tab back to " << i - 1;
+    }
+}
+
+// The pictures show their image unscaled from the top-left of the interior, clipped at the border.
+TEST_F(WindowTest, PicturesAreNeitherScaledNorStretched) {
+    for (const char* name : {"Picture1", "Picture2", "Picture3", "Picture4"}) {
+        SCOPED_TRACE(name);
+        auto* picture = control<PictureBox>(name);
+        const QImage source = picture->pixmap().toImage();
+        const QImage shown = picture->grab().toImage();
+        const QRect interior = picture->contentsRect();
+        EXPECT_EQ(interior, picture->rect().adjusted(2, 2, -2, -2));
+        const QSize visible = source.size().boundedTo(interior.size());
+        for (QPoint at : {QPoint(0, 0), QPoint(visible.width() - 1, visible.height() - 1),
+                          QPoint(visible.width() / 2, visible.height() / 3), QPoint(visible.width() / 3, 1)}) {
+            EXPECT_EQ(shown.pixelColor(interior.topLeft() + at), source.pixelColor(at)) << at.x() << "," << at.y();
+        }
+    }
+    // The compass is cut to its left 181 columns, the ruler to its upper 29 rows.
+    EXPECT_EQ(control<PictureBox>("Picture1")->contentsRect().width(), 181);
+    EXPECT_EQ(control<PictureBox>("Picture4")->contentsRect().height(), 29);
+}
+
+struct ImageCase {
+    const char* resource;
+    const char* format;
+    QSize size;
+    int depth;
+};
+
+TEST(Images, FormatsAndPixelSizes) {
+    const ImageCase cases[] = {
+        {":/images/compass.bmp", "bmp", {208, 415}, 24},
+        {":/images/flag_uk.jpg", "jpeg", {40, 20}, 24},
+        {":/images/flag_it.jpg", "jpeg", {40, 20}, 24},
+        {":/images/ruler.jpg", "jpeg", {99, 35}, 24},
+    };
+    for (const ImageCase& c : cases) {
+        QImageReader reader(c.resource);
+        EXPECT_EQ(reader.format(), c.format) << c.resource;
+        EXPECT_EQ(reader.size(), c.size) << c.resource;
+        const QImage image = reader.read();
+        EXPECT_FALSE(image.isNull()) << c.resource;
+        EXPECT_FALSE(image.isGrayscale()) << c.resource;
+    }
+    QFile bmp(":/images/compass.bmp");
+    ASSERT_TRUE(bmp.open(QIODevice::ReadOnly));
+    const QByteArray header = bmp.read(30);
+    EXPECT_EQ(header[28], 24) << "compass bitmap bits per pixel";
+}
+
+TEST(Images, IconHoldsA256ColourAndA32BitImage) {
+    QImageReader reader(":/images/tarvolin.ico");
+    ASSERT_EQ(reader.imageCount(), 2);
+    for (int i = 0; i < 2; ++i) {
+        ASSERT_TRUE(reader.jumpToImage(i));
+        const QImage image = reader.read();
+        EXPECT_EQ(image.size(), QSize(24, 24)) << "image " << i;
+        EXPECT_EQ(image.pixelColor(0, 0).alpha(), 0) << "transparent corner, image " << i;
+        EXPECT_EQ(image.pixelColor(12, 6).alpha(), 255) << "opaque dial, image " << i;
+    }
+    QFile ico(":/images/tarvolin.ico");
+    ASSERT_TRUE(ico.open(QIODevice::ReadOnly));
+    const QByteArray directory = ico.read(6 + 32);
+    EXPECT_EQ(directory[6 + 6], 8) << "first entry bits per pixel";
+    EXPECT_EQ(directory[6 + 16 + 6], 32) << "second entry bits per pixel";
+}
+
+}  // namespace
+
+namespace {
+
+// The widget as a screen of that density shows it, one image pixel per device pixel.
+QImage RenderAt(QWidget* widget, qreal dpr) {
+    QImage image((QSizeF(widget->size()) * dpr).toSize(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(dpr);
+    image.fill(Qt::black);
+    widget->render(&image);
+    image.setDevicePixelRatio(1);
+    return image;
+}
+
+// Pixels of shown, from origin, that differ from expected by more than a rounding step.
+int DifferingPixels(const QImage& shown, QPoint origin, const QImage& expected, QSize compared) {
+    int differing = 0;
+    for (int y = 0; y < compared.height(); ++y) {
+        for (int x = 0; x < compared.width(); ++x) {
+            const QColor a = shown.pixelColor(origin + QPoint(x, y)), b = expected.pixelColor(x, y);
+            if (std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()) > 6) ++differing;
+        }
+    }
+    return differing;
+}
+
+// At a density of 1 the natural image, at 2 the double-size drawing pixel for pixel, in between the
+// double-size drawing smoothly resampled; always the same part of the picture as at 1.
+TEST_F(WindowTest, PicturesAreSharpAtEveryDensity) {
+    const std::pair<const char*, const char*> pictures[] = {
+        {"Picture1", ":/images/compass@2x.bmp"}, {"Picture2", ":/images/flag_uk@2x.jpg"},
+        {"Picture3", ":/images/flag_it@2x.jpg"}, {"Picture4", ":/images/ruler@2x.jpg"}};
+    for (const auto& [name, doubleSize] : pictures) {
+        auto* picture = control<PictureBox>(name);
+        const QImage drawnTwice = QImage(doubleSize).convertToFormat(QImage::Format_RGB32);
+        const QImage natural = picture->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(drawnTwice.size(), natural.size() * 2) << name;
+        for (const qreal dpr : {1.0, 1.25, 1.5, 1.75, 2.0}) {
+            SCOPED_TRACE(testing::Message() << name << " at " << dpr);
+            const QImage expected = dpr == 1 ? natural
+                                  : dpr == 2 ? drawnTwice
+                                             : drawnTwice.scaled((QSizeF(natural.size()) * dpr).toSize(),
+                                                                 Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            const QRectF interior(QPointF(picture->contentsRect().topLeft()) * dpr,
+                                  QSizeF(picture->contentsRect().size()) * dpr);
+            // The last column and row of the interior may be partly covered at a fractional density.
+            const QSize compared = expected.size().boundedTo(interior.size().toSize() - QSize(1, 1));
+            EXPECT_EQ(DifferingPixels(RenderAt(picture, dpr), interior.topLeft().toPoint(), expected, compared), 0);
+        }
+    }
+}
+
+}  // namespace

@@ -1,0 +1,21 @@
+// The texts each control must be able to show whole, for fitting the window's scale to the
+// desktop's font: every caption in both languages, the unit words, and the longest texts the
+// window writes into its fields or a locator may hold.
+#pragma once
+
+#include "control_table.h"
+
+#include <string>
+#include <vector>
+
+namespace ui {
+
+struct ControlText {
+    Control control;
+    std::u16string text;
+};
+
+// Grouped by control, so that a front end can measure each control's room and font once.
+std::vector<ControlText> TextsToFit();
+
+}  // namespace ui

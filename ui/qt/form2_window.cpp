@@ -1,0 +1,193 @@
+#include "form2_window.h"
+
+#include "command_button.h"
+#include "images.h"
+#include "picture_box.h"
+#include "text_box.h"
+#include "window_accessibility.h"
+#include "window_scale.h"
+
+#include "ui/control_table.h"
+#include "ui/fitted_texts.h"
+#include "ui/text_rules.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+
+#include <vector>
+
+namespace ui::qt {
+namespace {
+
+using enum Control;
+
+// Far beyond any locator or distance, yet short enough that a pasted novel cannot stall the
+// window: every change re-lays out the whole line, 150-250 ms for a million characters.
+constexpr int kLongestFieldText = 32767;
+
+QString ToQString(std::u16string_view text) {
+    return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
+}
+
+std::u16string FromQString(const QString& text) { return text.toStdU16String(); }
+
+QAccessible::Role AccessibleRole(PictureRole role) {
+    switch (role) {
+    case PictureRole::Image: return QAccessible::Graphic;
+    case PictureRole::Button: return QAccessible::Button;
+    case PictureRole::LanguageChoice: return QAccessible::RadioButton;
+    }
+    return QAccessible::Graphic;
+}
+
+}  // namespace
+
+Form2Window::Form2Window(QWidget* parent) : QWidget(parent) {
+    InstallWindowAccessibility();
+    setObjectName("Form2");
+    setWindowTitle(ToQString(kWindowTitle));
+    setWindowIcon(LoadWindowIcon());
+    CreateControls();
+    SetTabOrder();
+    ConnectEvents();
+    std::vector<TextToFit> texts;
+    for (const ControlText& fit : TextsToFit()) texts.push_back({control(fit.control), ToQString(fit.text)});
+    scale_ = SmallestFittingScale(texts, [this](qreal scale) { LayOut(scale); });
+    CentreOnScreen();
+    form_.Form_Load();
+}
+
+QString Form2Window::languageTag() const { return ToQString(form_.LanguageTag()); }
+
+void Form2Window::CreateControls() {
+    for (const ControlRow& row : ControlTable()) {
+        QWidget* widget = CreateControl(row);
+        widget->setObjectName(row.name);
+        controls_[static_cast<std::size_t>(row.id)] = widget;
+    }
+    for (const ControlRow& row : ControlTable()) {
+        if (row.kind == ControlKind::Label) static_cast<QLabel*>(control(row.id))->setBuddy(control(row.labelFor));
+    }
+    for (const PictureNameRow& row : PictureNameTable()) picture(row.picture)->setAccessibleRole(AccessibleRole(row.role));
+}
+
+QWidget* Form2Window::CreateControl(const ControlRow& row) {
+    const QString content = ToQString(row.content);
+    switch (row.kind) {
+    case ControlKind::Label: {
+        auto* label = new QLabel(content, this);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return label;
+    }
+    case ControlKind::TextBox:
+    case ControlKind::HiddenTextBox: {
+        auto* field = new TextBox(content, this);
+        field->setMaxLength(kLongestFieldText);
+        if (row.kind == ControlKind::HiddenTextBox) {
+            field->setFocusPolicy(Qt::NoFocus);
+            field->hide();
+        }
+        return field;
+    }
+    case ControlKind::Button: {
+        auto* button = new CommandButton(content, this);
+        button->setAutoDefault(false);  // no default button until the second locator is complete
+        return button;
+    }
+    case ControlKind::PictureBox: {
+        auto* picture = new PictureBox(this);
+        picture->setPicture(Picture(QStringLiteral(":/images/") + content));
+        return picture;
+    }
+    }
+    Q_UNREACHABLE();
+}
+
+void Form2Window::SetTabOrder() {
+    const std::vector<Control> order = TabOrder();
+    for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(control(order[i - 1]), control(order[i]));
+    control(order.front())->setFocus();
+}
+
+void Form2Window::ConnectEvents() {
+    connect(button(Command1), &QPushButton::clicked, this, [this] { form_.Command1_Click(); });
+    connect(button(Command2), &QPushButton::clicked, this, [this] { form_.Command2_Click(); });
+    connect(picture(Picture2), &PictureBox::clicked, this, [this] { form_.Picture2_Click(); });
+    connect(picture(Picture3), &PictureBox::clicked, this, [this] { form_.Picture3_Click(); });
+    connect(picture(Picture4), &PictureBox::clicked, this, [this] { form_.Picture4_Click(); });
+    // textChanged, not textEdited: the handlers also run, nested, when the program writes the text.
+    connect(field(Text3), &QLineEdit::textChanged, this, [this] { form_.Text3_Change(); }, Qt::DirectConnection);
+    connect(field(Text5), &QLineEdit::textChanged, this, [this] { form_.Text5_Change(); }, Qt::DirectConnection);
+    connect(field(Text3), &QLineEdit::returnPressed, this, &Form2Window::PressDefaultButton);
+    connect(field(Text5), &QLineEdit::returnPressed, this, &Form2Window::PressDefaultButton);
+}
+
+// Every control and the client area at the window's scale; 1 is the window as designed.
+void Form2Window::LayOut(qreal scale) {
+    for (const ControlRow& row : ControlTable()) {
+        const PixelRect r = TwipsToPixels(row, scale);
+        control(row.id)->setGeometry(r.left, r.top, r.width, r.height);
+    }
+    for (Control id : {Picture1, Picture2, Picture3, Picture4}) picture(id)->setScale(scale);
+    resize(TwipsToPixels(kClientWidthTwips, scale), TwipsToPixels(kClientHeightTwips, scale));
+}
+
+void Form2Window::CentreOnScreen() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+    }
+}
+
+void Form2Window::PressDefaultButton() {
+    if (button(Command1)->isDefault()) button(Command1)->click();
+}
+
+QLineEdit* Form2Window::field(Control id) const { return static_cast<QLineEdit*>(control(id)); }
+PictureBox* Form2Window::picture(Control id) const { return static_cast<PictureBox*>(control(id)); }
+QPushButton* Form2Window::button(Control id) const { return static_cast<QPushButton*>(control(id)); }
+
+std::u16string Form2Window::Text(Control id) const { return FromQString(field(id)->text()); }
+
+// QLineEdit notifies textChanged only when the text changes, and synchronously: the contract's
+// nested change handler.
+void Form2Window::SetText(Control id, std::u16string_view text) { field(id)->setText(ToQString(text)); }
+
+std::u16string Form2Window::Caption(Control id) const { return FromQString(control(id)->property("text").toString()); }
+
+void Form2Window::SetCaption(Control id, std::u16string_view caption) {
+    control(id)->setProperty("text", ToQString(caption));
+}
+
+void Form2Window::PlaceCaret(Control id, std::size_t position) {
+    QLineEdit* f = field(id);
+    f->setCursorPosition(static_cast<int>(Utf16Offset(Text(id), position)));
+}
+
+void Form2Window::ShowMessage(std::u16string_view message, std::u16string_view caption) {
+    QMessageBox box(QMessageBox::NoIcon, ToQString(caption), ToQString(message), QMessageBox::Ok, this);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+// From now on Calculate is the default button: Enter in a locator field presses it.
+void Form2Window::SignalCompletion() { button(Command1)->setDefault(true); }
+
+// What goes with the captions: the names assistive tools read, the chosen flag, and Qt's own texts.
+void Form2Window::FollowLanguage(Language language) {
+    for (const PictureNameRow& row : PictureNameTable()) {
+        picture(row.picture)->setAccessibleName(ToQString(Name(row, language)));
+        if (row.role == PictureRole::LanguageChoice) picture(row.picture)->setChecked(row.chooses == language);
+    }
+    qtTranslation_.follow(language);
+}
+
+void Form2Window::Alert() { QApplication::beep(); }
+
+void Form2Window::Close() { close(); }
+
+}  // namespace ui::qt

@@ -155,7 +155,12 @@ std::string FormatWholeNumber(double n) {
 }
 
 std::string FormatSignedNumber(double n) {
-    return n < 0 ? FormatWholeNumber(n) : " " + FormatWholeNumber(n);
+    if (n < 0) return FormatWholeNumber(n);
+    // Appended rather than " " + digits, whose insertion at the front GCC 12 misreads as an
+    // overlapping copy (-Wrestrict) once inlined.
+    std::string text = " ";
+    text += FormatWholeNumber(n);
+    return text;
 }
 
 std::optional<double> ReadLeadingNumber(std::string_view text) {

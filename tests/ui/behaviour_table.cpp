@@ -19,9 +19,9 @@ Step Click(ui::Control control) { return {Kind::Click, control, {}}; }
 Step Enter(ui::Control control) { return {Kind::PressEnter, control, {}}; }
 Step Write(ui::Control control, std::u16string_view text) { return {Kind::Write, control, std::u16string(text)}; }
 Step Shows(ui::Control control, std::u16string_view text) { return {Kind::Shows, control, std::u16string(text)}; }
-Step NothingChanged() { return {Kind::NothingChanged}; }
+Step NothingChanged() { return {Kind::NothingChanged, Text1, {}}; }
 Step MessageBox(std::u16string_view caption) { return {Kind::MessageBox, Text1, std::u16string(caption)}; }
-Step Closed() { return {Kind::Closed}; }
+Step Closed() { return {Kind::Closed, Text1, {}}; }
 
 // Types both locators and presses Calculate.
 std::vector<Step> Calculate(std::u16string_view first, std::u16string_view second) {
@@ -152,6 +152,14 @@ void AddLocatorFieldRows(std::vector<Row>& rows) {
     rows.push_back({"AnEmojiInTheFirstLocatorIsNotTooLong",
                     {Type(Text5, u"IO91WM"), Type(Text3, u"JN61F" + std::u16string(kEmoji)), Click(Command1),
                      Shows(Text7, u"40.9375")}});  // decoded as "JN61F?"
+    // A single-line field takes the first line of what is pasted; blanks within it stay.
+    rows.push_back({"PastedLineBreakIsLeftOut",
+                    {Paste(Text5, u"jn45ll\n"), Shows(Text5, u"JN45LL"), Enter(Text5), Shows(Text1, u" 326"),
+                     Shows(Text3, u"JN61FV"), Paste(Text3, u"JN61FV\r\nJN45LL\r\n"), Shows(Text3, u"JN61FV"),
+                     Paste(Text6, u"100\r"), Shows(Text6, u"100"), Paste(Text1, u"\nlater lines"), Shows(Text1, u"")}});
+    rows.push_back({"PastedBlanksWithinTheLineStay",
+                    {Paste(Text5, u" jn45ll"), Shows(Text5, u" JN45LL"), Enter(Text5), Shows(Text1, u"..."),
+                     Paste(Text5, u"JN 5LL\n"), Shows(Text5, u"JN 5LL"), Enter(Text5), Shows(Text1, u"??????")}});
     rows.push_back({"PastingALowerCaseLocatorCompletesIt",
                     {Paste(Text5, u"io91wmx"), Shows(Text5, u"IO91WMX"), Enter(Text5), Shows(Text1, u"..."),
                      Paste(Text5, u"io91wm"), Shows(Text5, u"IO91WM"), Enter(Text5), Shows(Text1, u" 323")}});
@@ -160,6 +168,11 @@ void AddLocatorFieldRows(std::vector<Row>& rows) {
 void AddButtonRows(std::vector<Row>& rows) {
     rows.push_back({"EnterPressesTheFocusedButton",
                     {Type(Text5, u"JN45LL"), Enter(Command1), Shows(Text1, u" 326"), Enter(Command2), Closed()}});
+    // Enter clicks a focused picture as it presses a focused button.
+    rows.push_back({"EnterClicksTheFocusedPicture",
+                    {Write(Text6, u"100"), Enter(Picture4), Shows(Text6, u"62"), Shows(Label3, u"Miglia"),
+                     Enter(Picture2), Shows(Command1, u"Calculate"), Shows(Label3, u"Miles"), Enter(Picture3),
+                     Shows(Command1, u"Calcola"), Enter(Picture1), NothingChanged()}});
     rows.push_back({"ExitClosesTheWindow", Calculate(u"JN61FV", u"JN45LL") + std::vector{Click(Command2), Closed()}});
 }
 
@@ -312,7 +325,9 @@ void Run(const Row& row, WindowDriver& driver) {
             messagesBeforeAction = driver.Messages().size();
             Act(step, driver);
             const bool boxExpected = i + 1 < row.steps.size() && row.steps[i + 1].kind == Kind::MessageBox;
-            if (!boxExpected) EXPECT_EQ(driver.Messages().size(), messagesBeforeAction) << "unexpected message box";
+            if (!boxExpected) {
+                EXPECT_EQ(driver.Messages().size(), messagesBeforeAction) << "unexpected message box";
+            }
             continue;
         }
         switch (step.kind) {

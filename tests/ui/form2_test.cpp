@@ -37,27 +37,36 @@ TEST(Form2, FlagsSetTheTagAndWhatFollowsTheLanguage) {
     EXPECT_TRUE(window.writes.empty()) << "flags change no field";
 }
 
-// A lower-case letter is written back in upper case, which runs the same handler once more,
-// nested; the nested run finds nothing to change. Both runs put the caret after the last character.
+// Typed letters arrive in upper case, so the handler has nothing to write back; a lower-case text
+// written by the program is written back in upper case, which runs the same handler once more,
+// nested, and the nested run finds nothing to change. Every run puts the caret after the last
+// character.
 TEST(Form2, UpperCasingNestsExactlyOnce) {
     for (ui::Control field : {Text3, Text5}) {
         MemoryWindow window;
         window.Type(field, u"jn");
         EXPECT_EQ(window.Text(field), u"JN");
         EXPECT_EQ(window.Caret(field), 2u);
+        EXPECT_EQ(window.deepestNesting, 1) << "typing needs no write-back";
+        EXPECT_EQ(window.changes, std::vector<ui::Control>(3, field)) << "clearing, then J, then N";
+
+        window.changes.clear();
+        window.SetText(field, u"jn61");
+        EXPECT_EQ(window.Text(field), u"JN61");
+        EXPECT_EQ(window.Caret(field), 4u);
         EXPECT_EQ(window.deepestNesting, 2);
-        // Clearing, then "j" (outer and nested run), then "n" (outer and nested run).
-        EXPECT_EQ(window.changes, std::vector<ui::Control>(5, field));
+        EXPECT_EQ(window.changes, std::vector<ui::Control>(2, field)) << "the write and its write-back";
         const std::size_t before = window.changes.size();
         window.Append(field, u"1");
         EXPECT_EQ(window.changes.size(), before + 1) << "a digit needs no write-back";
-        EXPECT_EQ(window.writes.back().text, u"JN1");
+        EXPECT_EQ(window.writes.back().text, u"JN611");
         EXPECT_EQ(window.writes.back().depth, 1);
     }
 }
 
 // The completion signal follows every change that leaves exactly six characters in the second
-// field: twice for a lower-case letter (the nested run and the outer run), never for the first.
+// field: twice for a lower-case text the program writes (the nested run and the outer run), never
+// for the first field.
 TEST(Form2, CompletionSignalOnlyForSixCharactersInTheSecondField) {
     MemoryWindow window;
     window.Type(Text3, u"JN61FV");
@@ -67,9 +76,11 @@ TEST(Form2, CompletionSignalOnlyForSixCharactersInTheSecondField) {
     EXPECT_EQ(window.completionSignals, 1);
     window.Backspace(Text5);
     window.Append(Text5, u"v");
-    EXPECT_EQ(window.completionSignals, 3) << "nested and outer run";
+    EXPECT_EQ(window.completionSignals, 2) << "typed in upper case";
+    window.SetText(Text5, u"JN61Fv");
+    EXPECT_EQ(window.completionSignals, 4) << "nested and outer run";
     window.Append(Text5, u"X");
-    EXPECT_EQ(window.completionSignals, 3);
+    EXPECT_EQ(window.completionSignals, 4);
 }
 
 // The coordinate fields are written first latitude, first longitude, second latitude, second

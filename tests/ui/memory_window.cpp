@@ -2,6 +2,7 @@
 
 #include "behaviour_table.h"
 
+#include "ui/field_input.h"
 #include "ui/text_rules.h"
 
 #include <gtest/gtest.h>
@@ -70,12 +71,13 @@ void MemoryWindow::UserEdit(ui::Control field, std::u16string text, std::size_t 
     RaiseChange(field);
 }
 
-// Typed or pasted text lands at the caret, one change.
+// Typed or pasted text lands at the caret, one change, as the field's input rule takes it.
 void MemoryWindow::InsertAtCaret(ui::Control field, std::u16string_view typed) {
+    const std::u16string accepted = ui::AcceptedInput(field, typed);
     std::u16string text = Text(field);
     const std::size_t caret = Caret(field);
-    text.insert(ui::Utf16Offset(text, caret), typed);
-    UserEdit(field, std::move(text), caret + ui::CharacterCount(typed));
+    text.insert(ui::Utf16Offset(text, caret), accepted);
+    UserEdit(field, std::move(text), caret + ui::CharacterCount(accepted));
 }
 
 void MemoryWindow::Type(ui::Control field, std::u16string_view keys) {
@@ -116,10 +118,10 @@ void MemoryWindow::Click(ui::Control control) {
     }
 }
 
-// Enter presses a focused button, and in a locator field the default button, which Calculate is
-// once the completion signal came.
+// Enter presses a focused button or picture, and in a locator field the default button, which
+// Calculate is once the completion signal came.
 void MemoryWindow::PressEnter(ui::Control control) {
-    if (IsButton(control)) {
+    if (IsButton(control) || ui::RowOf(control).kind == ui::ControlKind::PictureBox) {
         Click(control);
     } else if ((control == Text3 || control == Text5) && completionSignals > 0) {
         Click(Command1);

@@ -8,6 +8,7 @@
 #include "window_scale.h"
 
 #include "ui/control_table.h"
+#include "ui/field_input.h"
 #include "ui/fitted_texts.h"
 #include "ui/text_rules.h"
 
@@ -86,7 +87,9 @@ QWidget* Form2Window::CreateControl(const ControlRow& row) {
     }
     case ControlKind::TextBox:
     case ControlKind::HiddenTextBox: {
-        auto* field = new TextBox(content, this);
+        const Control id = row.id;
+        auto* field = new TextBox(
+            content, [id](const QString& input) { return ToQString(AcceptedInput(id, FromQString(input))); }, this);
         field->setMaxLength(kLongestFieldText);
         if (row.kind == ControlKind::HiddenTextBox) {
             field->setFocusPolicy(Qt::NoFocus);
@@ -153,9 +156,13 @@ QPushButton* Form2Window::button(Control id) const { return static_cast<QPushBut
 
 std::u16string Form2Window::Text(Control id) const { return FromQString(field(id)->text()); }
 
-// QLineEdit notifies textChanged only when the text changes, and synchronously: the contract's
-// nested change handler.
-void Form2Window::SetText(Control id, std::u16string_view text) { field(id)->setText(ToQString(text)); }
+// QLineEdit notifies textChanged synchronously, which runs the change handler nested. The same
+// text is not written at all: setText would clear the field's edit history (and with it undo)
+// and move the caret even where it changes nothing.
+void Form2Window::SetText(Control id, std::u16string_view text) {
+    const QString newText = ToQString(text);
+    if (field(id)->text() != newText) field(id)->setText(newText);
+}
 
 std::u16string Form2Window::Caption(Control id) const { return FromQString(control(id)->property("text").toString()); }
 

@@ -6,8 +6,14 @@
 
 namespace ui::qt {
 namespace {
+
 constexpr int kBorderPixels = 2;
-}
+// The focus frame's width at scale 1, in device-independent pixels: wide enough to see at a glance.
+constexpr int kFocusFramePixels = 2;
+
+bool IsEnter(const QKeyEvent& event) { return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter; }
+
+}  // namespace
 
 PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -45,12 +51,21 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     // Device pixels per window unit where this painting lands: the screen's, or a grab's.
     const qreal devicePixelRatio = painter.deviceTransform().m11();
     painter.drawPixmap(interior.topLeft(), picture_.atScale(scale_ * devicePixelRatio, devicePixelRatio));
-    if (hasFocus()) {
-        // The image must stay whole, so the focus is shown on the outer line of the border.
-        painter.setClipping(false);
-        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
+    if (hasFocus()) paintFocusFrame(painter, interior);
+}
+
+// A frame in the highlight colour along the inside of the border, over the picture's edge: the
+// border stays as it is. The compass reaches below the window, so the frame follows the part of
+// the interior that the window shows.
+void PictureBox::paintFocusFrame(QPainter& painter, const QRect& interior) const {
+    QRect shown = interior;
+    if (const QWidget* window = parentWidget()) shown &= QRect(mapFromParent(QPoint(0, 0)), window->size());
+    const int width = qRound(kFocusFramePixels * scale_);
+    const QColor colour = palette().color(QPalette::Highlight);
+    painter.fillRect(QRect(shown.left(), shown.top(), shown.width(), width), colour);
+    painter.fillRect(QRect(shown.left(), shown.bottom() - width + 1, shown.width(), width), colour);
+    painter.fillRect(QRect(shown.left(), shown.top(), width, shown.height()), colour);
+    painter.fillRect(QRect(shown.right() - width + 1, shown.top(), width, shown.height()), colour);
 }
 
 // A click is a press and a release inside the box, like a button's.
@@ -70,9 +85,10 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
 // desktops the window was first drawn for. (Qt would otherwise treat it as another press.)
 void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
 
-// The space bar clicks a focused picture, so that keyboard users reach the flags and the ruler.
+// The space bar and Enter click a focused picture, as they press a focused button, so that keyboard
+// users reach the flags and the ruler.
 void PictureBox::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
+    if ((event->key() == Qt::Key_Space || IsEnter(*event)) && !event->isAutoRepeat()) {
         click();
         return;
     }

@@ -7,6 +7,8 @@
 #include <QAccessible>
 #include <QFrame>
 
+class QPainter;
+
 namespace ui::qt {
 
 class PictureBox : public QFrame {
@@ -31,7 +33,7 @@ public:
     void setChecked(bool checked);
     bool isChecked() const { return checked_; }
 
-    // Clicks the picture, as a mouse click, the space bar or an assistive tool does.
+    // Clicks the picture, as a mouse click, the space bar, Enter or an assistive tool does.
     void click();
 
 signals:
@@ -45,6 +47,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void paintFocusFrame(QPainter& painter, const QRect& interior) const;
+
     Picture picture_;
     qreal scale_ = 1;
     QAccessible::Role accessibleRole_ = QAccessible::Graphic;

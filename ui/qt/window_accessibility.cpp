@@ -1,11 +1,10 @@
 #include "window_accessibility.h"
 
 #include "picture_box.h"
+#include "text_box.h"
 
 #include <QAccessibleWidget>
 #include <QWidget>
-
-#include <mutex>
 
 namespace ui::qt {
 namespace {
@@ -83,11 +82,32 @@ QAccessibleInterface* WindowAccessibleFactory(const QString& className, QObject*
     return nullptr;
 }
 
+// The update handler that was in place before ours; none means the platform's own.
+QAccessible::UpdateHandler previousUpdateHandler = nullptr;
+
+// A hidden field is never shown: changes of its text are nobody's news. QLineEdit reports them
+// all the same, and a screen reader would read out nameless numbers such as "-790.6875".
+bool IsHiddenField(const QObject* object) {
+    const auto* field = qobject_cast<const TextBox*>(object);
+    return field && field->isHidden();
+}
+
+void QuietHiddenFields(QAccessibleEvent* event) {
+    if (IsHiddenField(event->object())) return;
+    // Hands the event on by putting the previous handler back for the moment: the platform's own
+    // path is reached only through updateAccessibility.
+    QAccessible::installUpdateHandler(previousUpdateHandler);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(QuietHiddenFields);
+}
+
 }  // namespace
 
 void InstallWindowAccessibility() {
-    static std::once_flag installed;
-    std::call_once(installed, [] { QAccessible::installFactory(WindowAccessibleFactory); });
+    static const bool factoryInstalled = (QAccessible::installFactory(WindowAccessibleFactory), true);
+    Q_UNUSED(factoryInstalled);
+    const QAccessible::UpdateHandler previous = QAccessible::installUpdateHandler(QuietHiddenFields);
+    if (previous != QuietHiddenFields) previousUpdateHandler = previous;
 }
 
 }  // namespace ui::qt

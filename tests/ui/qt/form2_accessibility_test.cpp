@@ -101,4 +101,30 @@ TEST_F(AccessibilityTest, HiddenCoordinateFieldsAreNotExposed) {
     for (const NamedControl& n : kNames) EXPECT_TRUE(exposed.contains(n.control)) << n.control;
 }
 
+// What reaches the platform's accessibility bridge: the objects of every event, by name.
+QStringList reported;
+void RecordEvent(QAccessibleEvent* event) {
+    if (event->object()) reported << event->object()->objectName();
+}
+
+// The coordinate fields change on every calculation, but they are never shown: a screen reader
+// must not read their numbers out. Runs on an accessibility bus (see CMakeLists): elsewhere Qt
+// raises no accessibility events at all.
+TEST(AccessibilityBus, HiddenFieldsRaiseNoEvents) {
+    // The bridge comes up once Qt has reached the accessibility bus.
+    ASSERT_TRUE(QTest::qWaitFor([] { return QAccessible::isActive(); }, 10000)) << "no accessibility bridge";
+    const QAccessible::UpdateHandler previous = QAccessible::installUpdateHandler(RecordEvent);
+    reported.clear();
+    {
+        ui::qt::Form2Window form;  // puts the window's filter in front of the recorder
+        form.show();
+        form.SetText(ui::Control::Text5, u"JN45LL");
+        form.findChild<QPushButton*>("Command1")->click();
+        EXPECT_EQ(form.Text(ui::Control::Text7), u"41.8958333333333");
+    }
+    QAccessible::installUpdateHandler(previous);
+    EXPECT_TRUE(reported.contains("Text1") && reported.contains("Text6")) << "shown fields report their changes";
+    for (const char* hidden : {"Text2", "Text4", "Text7", "Text8"}) EXPECT_FALSE(reported.contains(hidden)) << hidden;
+}
+
 }  // namespace

@@ -14,7 +14,7 @@ protected:
     PictureBox* picture(const char* name) const { return control<PictureBox>(name); }
 };
 
-TEST_F(PictureBoxTest, AClickIsAPressAndAReleaseInsideOrTheSpaceBar) {
+TEST_F(PictureBoxTest, AClickIsAPressAndAReleaseInsideTheSpaceBarOrEnter) {
     struct Row {
         const char* what;
         std::function<void(QWidget*)> act;
@@ -30,6 +30,8 @@ TEST_F(PictureBoxTest, AClickIsAPressAndAReleaseInsideOrTheSpaceBar) {
          0},
         {"right button", [](QWidget* w) { QTest::mouseClick(w, Qt::RightButton); }, 0},
         {"space bar", [](QWidget* w) { QTest::keyClick(w, Qt::Key_Space); }, 1},
+        {"Return", [](QWidget* w) { QTest::keyClick(w, Qt::Key_Return); }, 1},
+        {"keypad Enter", [](QWidget* w) { QTest::keyClick(w, Qt::Key_Enter, Qt::KeypadModifier); }, 1},
         {"held space bar repeating",
          [](QWidget* w) {
              QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ", true);
@@ -51,16 +53,41 @@ TEST_F(PictureBoxTest, AClickIsAPressAndAReleaseInsideOrTheSpaceBar) {
     }
 }
 
-// The focus is drawn on the border, so that the picture itself stays whole.
-TEST_F(PictureBoxTest, TheFocusShowsOnTheBorderOnly) {
-    for (const char* name : {"Picture1", "Picture2", "Picture3", "Picture4"}) {
-        field("Text3")->setFocus();
-        const QImage unfocused = picture(name)->grab().toImage();
-        picture(name)->setFocus();
-        const QImage focused = picture(name)->grab().toImage();
-        const QRect interior = picture(name)->contentsRect();
-        EXPECT_NE(focused, unfocused) << name;
-        EXPECT_EQ(focused.copy(interior), unfocused.copy(interior)) << name;
+// The focus shows as a frame in the highlight colour, two pixels wide at scale 1 and wider at a
+// larger window scale, inside the border over the picture's edge: the border stays as it was and
+// the rest of the picture too. The compass reaches below the window: its frame follows the part
+// the window shows.
+TEST_F(PictureBoxTest, TheFocusFrameLiesInsideTheBorder) {
+    for (const qreal scale : {1.0, 2.0}) {
+        for (const char* name : {"Picture1", "Picture2", "Picture3", "Picture4"}) {
+            SCOPED_TRACE(testing::Message() << name << " at scale " << scale);
+            PictureBox* box = picture(name);
+            box->setScale(scale);
+            field("Text3")->setFocus();
+            const QImage unfocused = box->grab().toImage();
+            box->setFocus();
+            const QImage focused = box->grab().toImage();
+            const int width = static_cast<int>(2 * scale);
+            const QRect shown = box->contentsRect() & QRect(box->mapFromParent(QPoint(0, 0)), form->size());
+            const QRect inside = shown.adjusted(width, width, -width, -width);
+            const QRgb highlight = box->palette().color(QPalette::Highlight).rgb();
+            int border = 0, frame = 0, picture = 0;
+            for (int y = 0; y < focused.height(); ++y) {
+                for (int x = 0; x < focused.width(); ++x) {
+                    if (!box->contentsRect().contains(x, y)) {
+                        border += focused.pixel(x, y) != unfocused.pixel(x, y);
+                    } else if (shown.contains(x, y) && !inside.contains(x, y)) {
+                        frame += focused.pixel(x, y) != highlight;
+                    } else {
+                        picture += focused.pixel(x, y) != unfocused.pixel(x, y);
+                    }
+                }
+            }
+            EXPECT_EQ(border, 0) << "border pixels changed";
+            EXPECT_EQ(frame, 0) << "frame pixels not in the highlight colour";
+            EXPECT_EQ(picture, 0) << "picture pixels changed inside the frame";
+            box->setScale(1);
+        }
     }
 }
 

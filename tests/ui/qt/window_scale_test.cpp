@@ -163,7 +163,9 @@ TEST(SmallestFittingScale, EachKindOfControlShowsItsTextWhole) {
         EXPECT_GT(scale, 1) << row.text;
         ExpectShownWhole(row.control, row.text);
         layOut(scale * 0.97);
-        if (row.tight) EXPECT_FALSE(ShownWhole(row.control, row.text)) << row.text << ": not the smallest scale";
+        if (row.tight) {
+            EXPECT_FALSE(ShownWhole(row.control, row.text)) << row.text << ": not the smallest scale";
+        }
         window.hide();
     }
 }

@@ -4,11 +4,13 @@
 
 #include <ostream>
 #include <string>
+#include <string_view>
 
 namespace {
 
 using geometry::CheckLocators;
 using geometry::DecodeLocator;
+using geometry::IsSubsquare;
 
 struct CheckCase {
     const char* name;
@@ -43,7 +45,11 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"FiveCharsNotPadded", "FN31P", "IO91WM", "FN31P", "IO91WM", false, true},
         CheckCase{"TwoChars", "FN", "IO91WM", "FNLL", "IO91WM", false, true},
         CheckCase{"OneChar", "F", "IO91WM", "FLL", "IO91WM", false, true},
-        CheckCase{"EmptyNotPadded", "", "IO91", "", "IO91LL", false, true}),
+        CheckCase{"EmptyNotPadded", "", "IO91", "", "IO91LL", false, true},
+        CheckCase{"SecondThreeCharsPaddedToFive", "FN31PR", "IO9", "FN31PR", "IO9LL", false, true},
+        CheckCase{"SecondFiveCharsNotPadded", "FN31PR", "IO91W", "FN31PR", "IO91W", false, true},
+        // The bytes either side of "a" and "z" are not letters and stay as they are.
+        CheckCase{"OnlyAToZUpperCased", "fn31`{", "@a00a[", "FN31`{", "@A00A[", false, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
@@ -63,9 +69,59 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"TrailingBlankTooLong", "FN31PR ", "IO91WM", "FN31PR ", "IO91WM", true, true},
         CheckCase{"BothEmpty", "", "", "", "", false, true},
         CheckCase{"SecondEmpty", "FN31PR", "", "FN31PR", "", false, true},
+        CheckCase{"FirstEmpty", "", "IO91WM", "", "IO91WM", false, true},
         CheckCase{"CornersAccepted", "AA00AA", "RR99XX", "AA00AA", "RR99XX", false, false},
         // Latin-1 letters are not upper-cased and are not locator letters.
         CheckCase{"Latin1NotUpperCased", "fn31p\xe9", "IO91WM", "FN31P\xe9", "IO91WM", false, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Each of the six positions, in either locator, typed in full or (the first four) as a square,
+// against every byte: only the characters of that position's set are accepted, lower-case letters
+// once upper-cased. IsSubsquare itself upper-cases nothing and looks at the first six characters
+// only, however long the text.
+struct PositionCase {
+    const char* name;
+    std::size_t index;
+    std::string_view accepted;  // upper-case characters accepted at that position
+};
+
+void PrintTo(const PositionCase& c, std::ostream* os) { *os << c.name; }
+
+class EveryPosition : public testing::TestWithParam<PositionCase> {};
+
+TEST_P(EveryPosition, AcceptsOnlyItsOwnCharacters) {
+    const PositionCase& c = GetParam();
+    const std::string valid = "JN61FV", other = "IO91WM";
+    for (int code = 0; code < 256; ++code) {
+        const char typed = static_cast<char>(code);
+        const char upper = code >= 'a' && code <= 'z' ? static_cast<char>(code - 'a' + 'A') : typed;
+        const bool accepted = c.accepted.find(upper) != std::string_view::npos;
+        std::string text = valid;
+        text[c.index] = typed;
+        EXPECT_EQ(CheckLocators(text, other).BadInput, !accepted) << "first, code " << code;
+        EXPECT_EQ(CheckLocators(other, text).BadInput, !accepted) << "second, code " << code;
+        if (c.index < 4) {
+            const std::string square = text.substr(0, 4);
+            EXPECT_EQ(CheckLocators(square, other).BadInput, !accepted) << "first square, code " << code;
+            EXPECT_EQ(CheckLocators(other, square).BadInput, !accepted) << "second square, code " << code;
+            EXPECT_EQ(CheckLocators(square, square).BadInput, !accepted) << "both squares, code " << code;
+        }
+        const bool subsquare = c.accepted.find(typed) != std::string_view::npos;
+        EXPECT_EQ(IsSubsquare(text), subsquare) << "code " << code;
+        EXPECT_EQ(IsSubsquare(text + "LL"), subsquare) << "eight characters, code " << code;
+    }
+}
+
+constexpr std::string_view kFieldLetters = "ABCDEFGHIJKLMNOPQR";
+constexpr std::string_view kDigits = "0123456789";
+constexpr std::string_view kSubsquareLetters = "ABCDEFGHIJKLMNOPQRSTUVWX";
+
+INSTANTIATE_TEST_SUITE_P(
+    Positions, EveryPosition,
+    testing::Values(PositionCase{"FieldLongitude", 0, kFieldLetters}, PositionCase{"FieldLatitude", 1, kFieldLetters},
+                    PositionCase{"SquareLongitude", 2, kDigits}, PositionCase{"SquareLatitude", 3, kDigits},
+                    PositionCase{"SubsquareLongitude", 4, kSubsquareLetters},
+                    PositionCase{"SubsquareLatitude", 5, kSubsquareLetters}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct DecodeCase {

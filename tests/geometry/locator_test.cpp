@@ -124,6 +124,37 @@ INSTANTIATE_TEST_SUITE_P(
                     PositionCase{"SubsquareLatitude", 5, kSubsquareLetters}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// IsSubsquare on its own, at the edges of its length: its callers judge the length themselves, so
+// only a direct call shows what it does with texts shorter or longer than six characters.
+struct SubsquareCase {
+    const char* name;
+    std::string_view text;
+    bool subsquare;
+};
+
+void PrintTo(const SubsquareCase& c, std::ostream* os) { *os << c.name; }
+
+class IsSubsquareTable : public testing::TestWithParam<SubsquareCase> {};
+
+TEST_P(IsSubsquareTable, FirstSixCharacters) {
+    EXPECT_EQ(IsSubsquare(GetParam().text), GetParam().subsquare);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lengths, IsSubsquareTable,
+    testing::Values(SubsquareCase{"SixCharacters", "FN31PR", true},
+                    SubsquareCase{"SevenCharacters", "FN31PRX", true},
+                    SubsquareCase{"PaddedTwice", "FN31LLLL", true},
+                    SubsquareCase{"AnythingAfterTheSixth", std::string_view("JN61FV\0\xff?", 9), true},
+                    SubsquareCase{"BadSixthInALongerText", "FN31PYLL", false},
+                    SubsquareCase{"BadFirstInALongerText", "SN31PRLL", false},
+                    SubsquareCase{"FiveCharacters", "FN31P", false},
+                    SubsquareCase{"Empty", "", false},
+                    // Only the view counts, not the characters that happen to follow it in memory.
+                    SubsquareCase{"ViewEndsAtTheFifth", std::string_view("FN31PR", 5), false},
+                    SubsquareCase{"LowerCaseIsNotUpperCased", "fn31pr", false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 struct DecodeCase {
     const char* name;
     std::string text;

@@ -7,6 +7,7 @@
 #include <ostream>
 #include <random>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -178,14 +179,55 @@ INSTANTIATE_TEST_SUITE_P(
         // cosine fails, and the angle goes on as the cosine itself.
         DegenerateCase{"OffsetOntoTheMeridian", {20, 10}, {21, 10.005729579143313}, 303, 111, 0.017453288888886604,
                        1.0000000000001306, 1.0000000000001306},
-        // A latitude that is not a number is never assigned: it stays 0.
+        // The offset puts the second station exactly onto the first: the cosine rounds above 1,
+        // the central angle keeps 0, and so does the cosine of the bearing angle.
+        DegenerateCase{"OffsetOntoTheFirstStation", {51.3, 2.8}, {51.3, 2.8057295791432932}, 180, 0, 0, 0, 0},
+        // A latitude or longitude that is not a number is never assigned: it stays 0.
         DegenerateCase{"NotANumberLatitudeStaysZero", {NAN, 10}, {45, 10.5}, 0, 4993, 0.785435219863229,
                        0.9999627822024915, 0.008627633322248059},
+        DegenerateCase{"NotANumberSecondLatitudeStaysZero", {45, 10.5}, {NAN, 10}, 181, 4993, 0.7854369538272014,
+                       -0.9999220953802419, 3.1291095618326588},
+        DegenerateCase{"NotANumberLongitudeStaysZero", {45, NAN}, {45, 10.5}, 86, 823, 0.12942364120554903,
+                       0.0648022804876652, 1.5059486059659943},
+        DegenerateCase{"NotANumberSecondLongitudeStaysZero", {45, 10.5}, {45, NAN}, 274, 824, 0.12956384264043655,
+                       0.064872675878632, 1.5058780621393},
         DegenerateCase{"FirstAtNorthPole", {90, 0}, {45, 10}, 170, 4993, 0.7853980049591495,
                        -0.9848248825335155, 2.9671577473910173},
         DegenerateCase{"FirstAtSouthPole", {-90, 0}, {45, 10}, 10, 14978, 2.356193351369353, 0.9848242583743085,
                        0.17443784897446843}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Every working value, by name, for comparing two records.
+constexpr std::pair<const char*, double geometry::PathWorkingValues::*> kWorkingValues[] = {
+    {"X1", &geometry::PathWorkingValues::X1},
+    {"X2", &geometry::PathWorkingValues::X2},
+    {"L1", &geometry::PathWorkingValues::L1},
+    {"L2", &geometry::PathWorkingValues::L2},
+    {"P1", &geometry::PathWorkingValues::P1},
+    {"P2", &geometry::PathWorkingValues::P2},
+    {"DL", &geometry::PathWorkingValues::DL},
+    {"C", &geometry::PathWorkingValues::C},
+    {"D", &geometry::PathWorkingValues::D},
+    {"BearingCosine", &geometry::PathWorkingValues::BearingCosine},
+    {"BearingAngle", &geometry::PathWorkingValues::BearingAngle},
+    {"SignedAngle", &geometry::PathWorkingValues::SignedAngle},
+    {"Angle", &geometry::PathWorkingValues::Angle},
+    {"BearingDegrees", &geometry::PathWorkingValues::BearingDegrees},
+    {"DistanceUnrounded", &geometry::PathWorkingValues::DistanceUnrounded}};
+
+// A caller may keep one record for many calls. Each call starts from zero all the same: here every
+// step that fails finds the worked example's values in the record, and must not let them through.
+TEST_P(DegeneratePositions, ReusedRecordStartsClean) {
+    const DegenerateCase& c = GetParam();
+    geometry::PathWorkingValues reused;
+    ComputeBearingDistance(DecodeLocator("JN61FV"), DecodeLocator("JN45LL"), reused);
+    const auto r = ComputeBearingDistance(c.first, c.second, reused);
+    EXPECT_EQ(r.Bearing, c.bearing);
+    EXPECT_EQ(r.DistanceKm, c.distanceKm);
+    geometry::PathWorkingValues fresh;
+    ComputeBearingDistance(c.first, c.second, fresh);
+    for (const auto& [name, value] : kWorkingValues) EXPECT_EQ(reused.*value, fresh.*value) << name;
+}
 
 // East longitude in radians, 0 to 2 PI: west of the threshold of 0.0001 degree a station gains a
 // full circle, east of it (Greenwich included) it keeps its east longitude.

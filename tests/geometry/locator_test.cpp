@@ -189,7 +189,11 @@ INSTANTIATE_TEST_SUITE_P(
         DecodeCase{"Rome", "JN61FV", 41.895833333333336, 12.458333333333334},
         DecodeCase{"Milan", "JN45LL", 45.479166666666664, 8.958333333333334},
         DecodeCase{"HighByteIsUnsigned", "\xff" "A00AA", -90 + 1.0 / 48, 3620 + 1.0 / 24},
-        DecodeCase{"HighBytesInSubsquare", "JN61\xff\x80", 41 + 63.5 / 24, 12 + 190.5 / 12}),
+        DecodeCase{"HighBytesInSubsquare", "JN61\xff\x80", 41 + 63.5 / 24, 12 + 190.5 / 12},
+        // Found by search: the subsquare term, rounded once and then added to the whole degrees
+        // (-2 + 11.5 / 24 and -4 + 11.5 / 12), ends in another last bit if it is multiplied by
+        // 1 / 24, split into code / 24 - 64.5 / 24, or added to the square digit first.
+        DecodeCase{"SubsquareTermRoundedOnceAddedLast", "II88LL", -1.5208333333333333, -3.0416666666666665}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Every subsquare decodes to a point strictly inside the square it names.

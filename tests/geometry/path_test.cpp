@@ -250,6 +250,13 @@ INSTANTIATE_TEST_SUITE_P(
         // cosine fails, and the angle goes on as the cosine itself.
         DegenerateCase{"OffsetOntoTheMeridian", {20, 10}, {21, 10.005729579143313}, 303, 111, 0.017453288888886604,
                        1.0000000000001306, 1.0000000000001306},
+        // A latitude at the bottom of the double range makes the bearing cosine subnormal: the
+        // quotient inside its arc cosine overflows, so that step fails as a whole and the angle
+        // goes on as the cosine itself, near 0 east of north or near 2 PI west of it.
+        DegenerateCase{"SubnormalBearingCosine", {0, 10}, {1e-310, 10.5}, 0, 55, 0.008627951624038559,
+                       2.02290256052936e-310, 2.02290256052936e-310},
+        DegenerateCase{"NegativeSubnormalBearingCosine", {0, 10}, {-1e-310, 10.5}, 360, 55, 0.008627951624038559,
+                       -2.02290256052936e-310, -2.02290256052936e-310},
         // The offset puts the second station exactly onto the first: the cosine rounds above 1,
         // the central angle keeps 0, and so does the cosine of the bearing angle.
         DegenerateCase{"OffsetOntoTheFirstStation", {51.3, 2.8}, {51.3, 2.8057295791432932}, 180, 0, 0, 0, 0},

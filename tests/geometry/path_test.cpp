@@ -67,12 +67,14 @@ INSTANTIATE_TEST_SUITE_P(
         PathCase{"GuardBranchAgain", "JN61FV", "JL61FV", 180, 2219}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// Pairs found by search, each named after the step whose order of operations it pins: there every
-// algebraically equal reordering tried (the subsquare term multiplied or split; degrees to radians
-// as k * RAD - x * RAD, x * PI / 180 or x / (180 / PI); the offset added first; 2 PI added as PI + PI;
-// the cosine products regrouped; sqrt((1 - C) * (1 + C)); the arc cosine by atan2 or acos; the
-// bearing cosine's divisions merged or swapped; A * (180 / PI) or A * 180 / PI; the distance as
-// D / (1 / radius)) changes the last bit of the unrounded bearing or distance.
+// Pairs found by search, each named after the step whose order of operations it pins: in that row
+// every algebraically equal reordering of that step that was tried changes the last bit of the
+// unrounded bearing or distance. Tried: the subsquare term multiplied by 1 / 12, split, or added to
+// the square first; degrees to radians as k * RAD - x * RAD, x * PI / 180 or x / (180 / PI); the
+// offset added before the difference; 2 PI added as PI + PI; the cosine products regrouped;
+// sqrt((1 - C) * (1 + C)); the arc cosine by atan2 or acos; the bearing cosine's two divisions
+// merged, swapped or split; A * (180 / PI), A * 180 / PI, A * (1 / RAD) or (A + RAD / 2) / RAD;
+// the distance as D / (1 / radius) or (D + 0.5 / radius) * radius.
 INSTANTIATE_TEST_SUITE_P(
     OrderOfOperations, PathTable,
     testing::Values(

@@ -46,11 +46,14 @@ void Assign(double& target, std::optional<double> value) {
 }
 
 // atan(sqrt(1 - x * x) / x) + (1 - sgn(x)) * PI / 2: the arc cosine of x, from 0 to PI.
-// No value where the square root is of a negative number or x is zero (division by zero).
+// No value where the square root is of a negative number or the quotient is infinite, for x zero
+// (division by zero) or subnormal (overflow): the step fails although atan would make it PI / 2.
 std::optional<double> ArcCosineByArctangent(double x) {
     const double radicand = 1 - x * x;
-    if (!(radicand >= 0) || x == 0) return std::nullopt;
-    return std::atan(std::sqrt(radicand) / x) + (1 - Sgn(x)) * kPi / 2;
+    if (!(radicand >= 0)) return std::nullopt;
+    const double quotient = std::sqrt(radicand) / x;
+    if (!std::isfinite(quotient)) return std::nullopt;
+    return std::atan(quotient) + (1 - Sgn(x)) * kPi / 2;
 }
 
 // Sines and cosines of both latitudes, each computed once: the same values enter two steps.

@@ -13,8 +13,9 @@
 //   - The second station is always nudged 0.0001 radian westward, which keeps the formulas clear
 //     of division by zero: identical positions give a bearing of 270 and a distance of 0 or 1 km,
 //     and swapping the stations can change the distance by 1 km.
-//   - A step whose result would be undefined (square root of a negative number, division by
-//     zero, infinite or not-a-number) assigns nothing: its target keeps its previous value, which
+//   - A step in which any operation would be undefined (square root of a negative number,
+//     division by zero, an infinite or not-a-number value, even one that a later operation of the
+//     step would make finite again) assigns nothing: its target keeps its previous value, which
 //     is 0 before its first assignment, and the next step runs. Positions outside the globe
 //     (decoded from malformed texts) therefore still give results within the ranges above.
 #pragma once

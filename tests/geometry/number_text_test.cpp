@@ -2,12 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <charconv>
 #include <clocale>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <limits>
 #include <optional>
 #include <ostream>
+#include <random>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -69,7 +77,7 @@ TEST(FormatGeneralNumber, PeriodWhateverTheLocale) {
 }
 
 TEST(FormatSignedNumber, BlankWhereTheSignWouldStand) {
-    const FormatCase cases[] = {{326, " 326"}, {0, " 0"}, {19970, " 19970"}, {360, " 360"}, {-5, "-5"}};
+    const FormatCase cases[] = {{326, " 326"}, {0, " 0"}, {-0.0, " 0"}, {19970, " 19970"}, {360, " 360"}, {-5, "-5"}};
     for (const auto& c : cases) EXPECT_EQ(FormatSignedNumber(c.value), c.text) << c.value;
 }
 
@@ -81,6 +89,47 @@ TEST(FormatWholeNumber, PlainDigits) {
     const std::string largest = FormatWholeNumber(1.7976931348623157e308);
     EXPECT_EQ(largest.size(), 309u);
     EXPECT_EQ(ReadLeadingNumber(largest), 1.7976931348623157e308);
+    const std::string lowest = FormatWholeNumber(-1.7976931348623157e308);
+    EXPECT_EQ(lowest.size(), 310u);
+    EXPECT_EQ(ReadLeadingNumber(lowest), -1.7976931348623157e308);
+}
+
+// Doubles across the whole range, subnormals and the largest finite values included, either sign.
+// The shortest text that names a double reads back as that double; the 15-digit text has the value
+// of the double rounded to 15 significant digits, as the C library writes and reads it, and no
+// exponent; a whole number's digits read back exactly.
+TEST(NumberText, WholeDoubleRange) {
+    std::vector<double> values = {std::numeric_limits<double>::denorm_min(), 1e-320,
+                                  std::nextafter(std::numeric_limits<double>::min(), 0.0),
+                                  std::numeric_limits<double>::min(), 1, 487,
+                                  std::nextafter(std::numeric_limits<double>::max(), 0.0),
+                                  std::numeric_limits<double>::max()};
+    std::mt19937_64 rng(17);
+    std::uniform_int_distribution<std::uint64_t> exponent(0, 2046), mantissa(0, (std::uint64_t{1} << 52) - 1);
+    for (int i = 0; i < 2000; ++i) {
+        // One in four subnormal: a uniform exponent field would give almost none.
+        const std::uint64_t field = i % 4 == 0 ? 0 : exponent(rng);
+        values.push_back(std::bit_cast<double>(field << 52 | mantissa(rng)));
+    }
+    for (const double magnitude : values) {
+        for (const double x : {magnitude, -magnitude}) {
+            char shortest[32] = {};
+            std::to_chars(shortest, shortest + sizeof shortest - 1, x);
+            EXPECT_EQ(ReadLeadingNumber(shortest), x) << shortest;
+
+            char rounded[32];
+            std::snprintf(rounded, sizeof rounded, "%.14e", x);
+            const std::string general = FormatGeneralNumber(x);
+            ASSERT_EQ(general.find_first_not_of("-0123456789."), std::string::npos) << general;
+            // Near the largest double the 15-digit value lies beyond it: no value, as for any overflow.
+            const double value = std::strtod(rounded, nullptr);
+            const std::optional<double> expected = std::isinf(value) ? std::nullopt : std::optional(value);
+            EXPECT_EQ(ReadLeadingNumber(general), expected) << shortest << ": " << general;
+
+            const double whole = std::floor(x);
+            EXPECT_EQ(ReadLeadingNumber(FormatWholeNumber(whole)), whole) << shortest;
+        }
+    }
 }
 
 struct ReadCase {
@@ -132,6 +181,17 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"OverflowByDigits", std::string(400, '9'), std::nullopt},
         ReadCase{"NegativeOverflow", "-1e309", std::nullopt},
         ReadCase{"Underflow", "1e-400", 0.0},
+        // The bottom and the top of the double range: subnormals are numbers, not 0.
+        ReadCase{"Subnormal", "1e-320", 1e-320},
+        ReadCase{"NegativeSubnormal", "-1e-320", -1e-320},
+        ReadCase{"SubnormalInFull", "0." + std::string(319, '0') + "1", 1e-320},
+        ReadCase{"SmallestSubnormal", "4.9406564584124654e-324", std::numeric_limits<double>::denorm_min()},
+        ReadCase{"BelowHalfTheSmallestIsZero", "2.4703282292062327e-324", 0.0},
+        ReadCase{"AboveHalfTheSmallestRoundsUp", "2.4703282292062328e-324", std::numeric_limits<double>::denorm_min()},
+        ReadCase{"LargestSubnormal", "2.225073858507201e-308", 2.225073858507201e-308},
+        ReadCase{"SmallestNormal", "2.2250738585072014e-308", std::numeric_limits<double>::min()},
+        ReadCase{"LargestRoundsDown", "1.7976931348623158e308", std::numeric_limits<double>::max()},
+        ReadCase{"PastTheLargestOverflows", "1.7976931348623159e308", std::nullopt},
         ReadCase{"HugeExponentOfZero", "0e99999999999999999999", 0.0},
         ReadCase{"NineteenDigitExponentOverflows", "1e9999999999999999999", std::nullopt},
         ReadCase{"NineteenDigitNegativeExponentUnderflows", "1e-9999999999999999999", 0.0},

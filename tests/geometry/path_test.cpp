@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <ostream>
 #include <random>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -17,6 +19,8 @@ struct PathCase {
     const char* name;
     std::string first, second;
     double bearing, distanceKm;
+    // Where given, the values before the floor, to the last bit.
+    std::optional<double> bearingDegrees = std::nullopt, distanceUnrounded = std::nullopt;
 };
 
 void PrintTo(const PathCase& c, std::ostream* os) { *os << c.first << " to " << c.second; }
@@ -25,9 +29,16 @@ class PathTable : public testing::TestWithParam<PathCase> {};
 
 TEST_P(PathTable, BearingAndDistance) {
     const PathCase& c = GetParam();
-    const auto r = ComputeBearingDistance(DecodeLocator(c.first), DecodeLocator(c.second));
+    geometry::PathWorkingValues v;
+    const auto r = ComputeBearingDistance(DecodeLocator(c.first), DecodeLocator(c.second), v);
     EXPECT_EQ(r.Bearing, c.bearing);
     EXPECT_EQ(r.DistanceKm, c.distanceKm);
+    if (c.bearingDegrees) {
+        EXPECT_EQ(v.BearingDegrees, *c.bearingDegrees);
+    }
+    if (c.distanceUnrounded) {
+        EXPECT_EQ(v.DistanceUnrounded, *c.distanceUnrounded);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -54,6 +65,69 @@ INSTANTIATE_TEST_SUITE_P(
         PathCase{"IdenticalHighLatitude", "JN61FV", "JN61FV", 270, 0},
         PathCase{"IdenticalNearEquator", "JJ00AA", "JJ00AA", 270, 1},
         PathCase{"GuardBranchAgain", "JN61FV", "JL61FV", 180, 2219}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Pairs found by search, each named after the step whose order of operations it pins: in that row
+// every algebraically equal reordering of that step that was tried changes the last bit of the
+// unrounded bearing or distance. Tried: the subsquare term multiplied by 1 / 12, split, or added to
+// the square first; degrees to radians as k * RAD - x * RAD, x * PI / 180 or x / (180 / PI); the
+// offset added before the difference; 2 PI added as PI + PI; the cosine products regrouped;
+// sqrt((1 - C) * (1 + C)); the arc cosine by atan2 or acos; the bearing cosine's two divisions
+// merged, swapped or split; A * (180 / PI), A * 180 / PI, A * (1 / RAD) or (A + RAD / 2) / RAD;
+// the distance as D / (1 / radius) or (D + 0.5 / radius) * radius.
+INSTANTIATE_TEST_SUITE_P(
+    OrderOfOperations, PathTable,
+    testing::Values(
+        PathCase{"SubsquareTerm", "JJ46UM", "RI48GL", 78, 17563, 78.0832068490683, 17563.705729782545},
+        PathCase{"EastLongitude", "BB78FF", "NC30SF", 209, 3804, 209.88844151399203, 3804.29002720851},
+        PathCase{"Latitude", "OJ94LE", "PK19NH", 15, 1737, 15.195134379938823, 1737.9832137484325},
+        PathCase{"LongitudeDifference", "CP76KF", "OH38UF", 300, 12776, 300.9785669463731, 12776.897112424418},
+        PathCase{"CentralAngle", "FD57CJ", "HC58XR", 128, 2648, 128.23179407859908, 2648.7320361293996},
+        PathCase{"BearingCosine", "BD50BH", "HA18GD", 167, 3792, 167.01520938614138, 3792.2757191061705},
+        PathCase{"FullCircle", "RB63KW", "HQ39GI", 47, 19258, 47.65045875181326, 19258.717742364704},
+        PathCase{"Degrees", "KA43MM", "LH98XH", 31, 8354, 31.837826538973726, 8354.584884135},
+        PathCase{"Distance", "EA61TP", "CJ96AM", 325, 10560, 325.00897950512365, 10560.570858440678}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Positions found by search where the unrounded bearing or distance lies within a unit in the last
+// place of a whole number, so that the whole degrees or kilometres shown depend on the order of
+// operations too: in each row several of the reorderings above change the result by one.
+struct RoundingEdgeCase {
+    const char* name;
+    geometry::GeoPosition first, second;
+    double bearingDegrees, distanceUnrounded;
+    double bearing, distanceKm;
+};
+
+void PrintTo(const RoundingEdgeCase& c, std::ostream* os) { *os << c.name; }
+
+class RoundingEdges : public testing::TestWithParam<RoundingEdgeCase> {};
+
+TEST_P(RoundingEdges, WholeResultDependsOnTheLastBit) {
+    const RoundingEdgeCase& c = GetParam();
+    geometry::PathWorkingValues v;
+    const auto r = ComputeBearingDistance(c.first, c.second, v);
+    EXPECT_EQ(v.BearingDegrees, c.bearingDegrees);
+    EXPECT_EQ(v.DistanceUnrounded, c.distanceUnrounded);
+    EXPECT_EQ(r.Bearing, c.bearing);
+    EXPECT_EQ(r.DistanceKm, c.distanceKm);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Found, RoundingEdges,
+    testing::Values(
+        RoundingEdgeCase{"BearingJustBelow95", {-47.547959247596765, 63.1525038776021},
+                         {46.59360267292416, -126.66318560212497}, 94.99999999999999, 19221.745126977894, 94, 19221},
+        RoundingEdgeCase{"BearingJustBelow205", {-33.9253716531108, -158.6141350359632},
+                         {-47.59683431185201, 59.32137675830364}, 204.99999999999997, 10171.530815417162, 204, 10171},
+        RoundingEdgeCase{"BearingExactly324", {44.07931488402279, -87.28690449679345},
+                         {-13.62395192143321, 113.37849055169883}, 324, 16065.375090513895, 324, 16065},
+        RoundingEdgeCase{"BearingJustBelow304", {58.8333927313539, 96.65867162052706},
+                         {0.6668123745711014, -30.739748569997715}, 303.99999999999994, 11951.796152542984, 303, 11951},
+        RoundingEdgeCase{"DistanceExactly7044", {57.81554190872963, -34.16932423326452},
+                         {-3.4888244060260933, -54.68303410764375}, 203.51676833194588, 7044, 203, 7044},
+        RoundingEdgeCase{"DistanceExactly18819", {32.439669587782845, -50.79547294543411},
+                         {-37.47705520620759, 140.3019144983714}, 238.40377463655065, 18819, 238, 18819}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The two worked examples, every working value to the last bit.
@@ -178,14 +252,62 @@ INSTANTIATE_TEST_SUITE_P(
         // cosine fails, and the angle goes on as the cosine itself.
         DegenerateCase{"OffsetOntoTheMeridian", {20, 10}, {21, 10.005729579143313}, 303, 111, 0.017453288888886604,
                        1.0000000000001306, 1.0000000000001306},
-        // A latitude that is not a number is never assigned: it stays 0.
+        // A latitude at the bottom of the double range makes the bearing cosine subnormal: the
+        // quotient inside its arc cosine overflows, so that step fails as a whole and the angle
+        // goes on as the cosine itself, near 0 east of north or near 2 PI west of it.
+        DegenerateCase{"SubnormalBearingCosine", {0, 10}, {1e-310, 10.5}, 0, 55, 0.008627951624038559,
+                       2.02290256052936e-310, 2.02290256052936e-310},
+        DegenerateCase{"NegativeSubnormalBearingCosine", {0, 10}, {-1e-310, 10.5}, 360, 55, 0.008627951624038559,
+                       -2.02290256052936e-310, -2.02290256052936e-310},
+        // The offset puts the second station exactly onto the first: the cosine rounds above 1,
+        // the central angle keeps 0, and so does the cosine of the bearing angle.
+        DegenerateCase{"OffsetOntoTheFirstStation", {51.3, 2.8}, {51.3, 2.8057295791432932}, 180, 0, 0, 0, 0},
+        // A latitude or longitude that is not a number is never assigned: it stays 0.
         DegenerateCase{"NotANumberLatitudeStaysZero", {NAN, 10}, {45, 10.5}, 0, 4993, 0.785435219863229,
                        0.9999627822024915, 0.008627633322248059},
+        DegenerateCase{"NotANumberSecondLatitudeStaysZero", {45, 10.5}, {NAN, 10}, 181, 4993, 0.7854369538272014,
+                       -0.9999220953802419, 3.1291095618326588},
+        DegenerateCase{"NotANumberLongitudeStaysZero", {45, NAN}, {45, 10.5}, 86, 823, 0.12942364120554903,
+                       0.0648022804876652, 1.5059486059659943},
+        DegenerateCase{"NotANumberSecondLongitudeStaysZero", {45, 10.5}, {45, NAN}, 274, 824, 0.12956384264043655,
+                       0.064872675878632, 1.5058780621393},
         DegenerateCase{"FirstAtNorthPole", {90, 0}, {45, 10}, 170, 4993, 0.7853980049591495,
                        -0.9848248825335155, 2.9671577473910173},
         DegenerateCase{"FirstAtSouthPole", {-90, 0}, {45, 10}, 10, 14978, 2.356193351369353, 0.9848242583743085,
                        0.17443784897446843}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Every working value, by name, for comparing two records.
+constexpr std::pair<const char*, double geometry::PathWorkingValues::*> kWorkingValues[] = {
+    {"X1", &geometry::PathWorkingValues::X1},
+    {"X2", &geometry::PathWorkingValues::X2},
+    {"L1", &geometry::PathWorkingValues::L1},
+    {"L2", &geometry::PathWorkingValues::L2},
+    {"P1", &geometry::PathWorkingValues::P1},
+    {"P2", &geometry::PathWorkingValues::P2},
+    {"DL", &geometry::PathWorkingValues::DL},
+    {"C", &geometry::PathWorkingValues::C},
+    {"D", &geometry::PathWorkingValues::D},
+    {"BearingCosine", &geometry::PathWorkingValues::BearingCosine},
+    {"BearingAngle", &geometry::PathWorkingValues::BearingAngle},
+    {"SignedAngle", &geometry::PathWorkingValues::SignedAngle},
+    {"Angle", &geometry::PathWorkingValues::Angle},
+    {"BearingDegrees", &geometry::PathWorkingValues::BearingDegrees},
+    {"DistanceUnrounded", &geometry::PathWorkingValues::DistanceUnrounded}};
+
+// A caller may keep one record for many calls. Each call starts from zero all the same: here every
+// step that fails finds the worked example's values in the record, and must not let them through.
+TEST_P(DegeneratePositions, ReusedRecordStartsClean) {
+    const DegenerateCase& c = GetParam();
+    geometry::PathWorkingValues reused;
+    ComputeBearingDistance(DecodeLocator("JN61FV"), DecodeLocator("JN45LL"), reused);
+    const auto r = ComputeBearingDistance(c.first, c.second, reused);
+    EXPECT_EQ(r.Bearing, c.bearing);
+    EXPECT_EQ(r.DistanceKm, c.distanceKm);
+    geometry::PathWorkingValues fresh;
+    ComputeBearingDistance(c.first, c.second, fresh);
+    for (const auto& [name, value] : kWorkingValues) EXPECT_EQ(reused.*value, fresh.*value) << name;
+}
 
 // East longitude in radians, 0 to 2 PI: west of the threshold of 0.0001 degree a station gains a
 // full circle, east of it (Greenwich included) it keeps its east longitude.

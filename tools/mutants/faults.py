@@ -23,10 +23,9 @@ GEOMETRY = [
     ("geometry/locator.cpp", "kFieldLatitude = 10;", "kFieldLatitude = 9;", "field height"),
     ("geometry/path.cpp", "x != 0 ? 1.0 : 0.0", "x > 0 ? 1.0 : 0.0", "sgn wrong zero test"),
     ("geometry/path.cpp", "if (std::isfinite(value)) target = value;", "target = value;", "failed step assigns"),
-    ("geometry/path.cpp", "if (!(radicand >= 0) || x == 0) return std::nullopt;", "if (!(radicand >= 0)) return std::nullopt;",
-     "arc cosine divides by zero"),
-    ("geometry/path.cpp", "return std::atan(std::sqrt(radicand) / x) + (1 - Sgn(x)) * kPi / 2;",
-     "return std::atan(std::sqrt(radicand) / x) + (1 + Sgn(x)) * kPi / 2;", "arc cosine sign correction"),
+    ("geometry/path.cpp", "    if (!std::isfinite(quotient)) return std::nullopt;\n", "", "arc cosine divides by zero"),
+    ("geometry/path.cpp", "return std::atan(quotient) + (1 - Sgn(x)) * kPi / 2;",
+     "return std::atan(quotient) + (1 + Sgn(x)) * kPi / 2;", "arc cosine sign correction"),
     ("geometry/path.cpp", "if (sinD == 0 || t.cosP1 == 0)", "if (t.cosP1 == 0)", "zero sin D divides",
      "the quotient is then infinite or undefined, and Assign refuses it just the same"),
     ("geometry/path.cpp", "kWestThreshold = 0.0001;", "kWestThreshold = 0.001;", "west threshold"),
@@ -58,6 +57,32 @@ GEOMETRY = [
     ("geometry/number_text.cpp", "    if (n == 0) return \"0\";", "", "minus zero shown"),
     ("geometry/number_text.cpp", "return n < 0 ? FormatWholeNumber(n)", "return n <= 0 ? FormatWholeNumber(n)", "zero without its blank"),
     ("geometry/number_text.cpp", "number.negative = in.Peek() == '-';", "number.negative = in.Peek() == '+';", "sign read backwards"),
+    # One position of one locator lets a character too many through.
+    ("geometry/locator.cpp", "InRange(text[1], 'A', 'R')", "InRange(text[1], 'A', 'S')", "field latitude letter S accepted"),
+    ("geometry/locator.cpp", "InRange(text[3], '0', '9')", "InRange(text[3], '0', ':')", "colon taken for a square digit"),
+    ("geometry/locator.cpp", "!IsSubsquare(check.Second)", "!IsSubsquare(check.Second.substr(0, 4) + \"LL\")",
+     "second locator's subsquare letters unchecked"),
+    # A contract that only a direct call shows.
+    ("geometry/locator.cpp", "text.size() >= kSubsquareLength", "text.size() == kSubsquareLength", "longer texts never a subsquare"),
+    # Equal algebra, another last bit.
+    ("geometry/locator.cpp", "(code - kSubsquareBase) / kSubsquaresPerLatitudeDegree",
+     "code / kSubsquaresPerLatitudeDegree - kSubsquareBase / kSubsquaresPerLatitudeDegree", "latitude subsquare term split"),
+    ("geometry/path.cpp", "return (k - x) * kRad;", "return k * kRad - x * kRad;", "east longitude converted term by term"),
+    ("geometry/path.cpp", "Assign(v.P2, second.Latitude * kRad);", "Assign(v.P2, second.Latitude / (180 / kPi));",
+     "second latitude divided by 180 / PI"),
+    ("geometry/path.cpp", "(t.cosP1 * t.cosP2) * std::cos(v.DL)", "t.cosP1 * (t.cosP2 * std::cos(v.DL))", "cosine product regrouped"),
+    ("geometry/path.cpp", "v.SignedAngle + (1 - Sgn(v.SignedAngle)) * kPi", "v.SignedAngle + kPi - Sgn(v.SignedAngle) * kPi",
+     "full circle added as PI + PI"),
+    ("geometry/path.cpp", "v.Angle / kRad + kRoundingOffset", "v.Angle * (180 / kPi) + kRoundingOffset", "degrees by 180 / PI"),
+    ("geometry/path.cpp", "kSphereRadiusKm * v.D + kRoundingOffset", "v.D / (1 / kSphereRadiusKm) + kRoundingOffset",
+     "distance divided by the inverse radius"),
+    # An earlier call's working values left in the record.
+    ("geometry/path.cpp", "    v = PathWorkingValues{};\n", "", "reused record not cleared"),
+    # The ends of the double range.
+    ("geometry/number_text.cpp", "kUnderflowExponent = -330;", "kUnderflowExponent = -307;", "subnormals read as 0"),
+    ("geometry/number_text.cpp", "char buffer[400];", "char buffer[309];", "no room for the lowest double's sign"),
+    ("geometry/path.cpp", "if (!std::isfinite(quotient)) return std::nullopt;", "if (x == 0) return std::nullopt;",
+     "overflowing arc cosine quotient taken"),
 ]
 
 UI = [

@@ -19,6 +19,13 @@ TARVOLIN_PACKAGES=(
   fonts-dejavu-core locales
 )
 
+# The Windows build (scripts/build-windows): the mingw-w64 cross compiler, Wine to run the tests,
+# GoogleTest's sources to cross-build it, flock for the Wine prefix's lock.
+TARVOLIN_WINDOWS_PACKAGES=(
+  cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  wine wine64 googletest util-linux
+)
+
 # Installs the packages that are not installed yet; fails loudly when that is impossible.
 ensure_packages() {
   local missing=()

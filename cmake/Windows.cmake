@@ -1,0 +1,12 @@
+# The Windows build, cross-built with cmake/toolchain-mingw-w64.cmake (see scripts/build-windows).
+# It needs no Qt, Hamlib or Google Benchmark: the geometry, the Windows front end and their tests.
+# Included from the top-level CMakeLists.txt on WIN32 in place of the Linux build.
+
+add_subdirectory(geometry)
+
+# The toolkit-free window logic and the Win32 front end over it come in here, logic first:
+#   add_subdirectory(ui/logic)   (or whatever the logic library's directory is called)
+#   add_subdirectory(ui/win32)
+if(EXISTS ${PROJECT_SOURCE_DIR}/ui/win32/CMakeLists.txt)
+  add_subdirectory(ui/win32)
+endif()

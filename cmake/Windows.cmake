@@ -10,3 +10,8 @@ add_subdirectory(geometry)
 if(EXISTS ${PROJECT_SOURCE_DIR}/ui/win32/CMakeLists.txt)
   add_subdirectory(ui/win32)
 endif()
+
+if(BUILD_TESTING)
+  enable_testing()
+  add_subdirectory(tests/win32)
+endif()

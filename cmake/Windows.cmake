@@ -13,5 +13,6 @@ endif()
 
 if(BUILD_TESTING)
   enable_testing()
+  add_subdirectory(tools/crosscheck)
   add_subdirectory(tests/win32)
 endif()

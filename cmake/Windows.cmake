@@ -2,6 +2,10 @@
 # It needs no Qt, Hamlib or Google Benchmark: the geometry, the Windows front end and their tests.
 # Included from the top-level CMakeLists.txt on WIN32 in place of the Linux build.
 
+enable_language(RC)  # the resource compiler, windres (toolchain file)
+# The wide-character Windows API throughout, and no min/max macros from <windows.h>.
+add_compile_definitions(UNICODE _UNICODE NOMINMAX)
+
 add_subdirectory(geometry)
 
 # The toolkit-free window logic and the Win32 front end over it come in here, logic first:

@@ -5,6 +5,7 @@
 enable_language(RC)  # the resource compiler, windres (toolchain file)
 # The wide-character Windows API throughout, and no min/max macros from <windows.h>.
 add_compile_definitions(UNICODE _UNICODE NOMINMAX)
+include(${CMAKE_CURRENT_LIST_DIR}/WindowsImports.cmake)
 
 add_subdirectory(geometry)
 

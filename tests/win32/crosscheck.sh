@@ -6,6 +6,11 @@
 # differ, both builds' texts and working values of those cases follow.
 set -euo pipefail
 host=$1 windows=$2 emulator=$3 count=$4 seed=$5
+if [ ! -x "$host" ]; then
+  echo "no Linux crosscheck at $host: build the Linux tree first (scripts/test does), or configure the" \
+       "Windows tree without TARVOLIN_HOST_TOOLS_DIR to build one for the host" >&2
+  exit 1
+fi
 
 status=0
 out=$("$host" emit "$count" "$seed" | "$emulator" "$windows" compare "$count" "$seed") || status=$?

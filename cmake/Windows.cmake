@@ -16,6 +16,17 @@ if(EXISTS ${PROJECT_SOURCE_DIR}/ui/win32/CMakeLists.txt)
   add_subdirectory(ui/win32)
 endif()
 
+# Start-up reference windows, measured by scripts/bench-startup-windows.
+if(TARGET win32_pictures)
+  foreach(reference win32_empty_window win32_bare_window)
+    add_executable(${reference} WIN32 tools/startup/${reference}.cpp)
+    target_link_options(${reference} PRIVATE -municode)  # wWinMain
+    target_compile_options(${reference} PRIVATE -Wall -Wextra -Wpedantic)
+    tarvolin_check_imports(${reference})
+  endforeach()
+  target_link_libraries(win32_bare_window PRIVATE win32_pictures tarvolin_resources)
+endif()
+
 if(BUILD_TESTING)
   enable_testing()
   add_subdirectory(tools/crosscheck)

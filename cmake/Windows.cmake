@@ -9,9 +9,11 @@ include(${CMAKE_CURRENT_LIST_DIR}/WindowsImports.cmake)
 
 add_subdirectory(geometry)
 
-# The toolkit-free window logic and the Win32 front end over it come in here, logic first:
-#   add_subdirectory(ui/logic)   (or whatever the logic library's directory is called)
-#   add_subdirectory(ui/win32)
+# The toolkit-free window logic and the Win32 front end over it come in here, logic first. With
+# main's ui/ (the logic library "ui", its Qt front end in ui/qt under TARVOLIN_BUILD_UI) that is
+#   set(TARVOLIN_BUILD_UI OFF)   # no ui/qt here
+#   add_subdirectory(ui)
+# which cross-builds without a warning; ui/win32 (resources and pictures so far) follows.
 if(EXISTS ${PROJECT_SOURCE_DIR}/ui/win32/CMakeLists.txt)
   add_subdirectory(ui/win32)
 endif()

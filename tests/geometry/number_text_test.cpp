@@ -54,10 +54,14 @@ TEST(FormatGeneralNumber, FifteenSignificantDigitsFixedNotation) {
 }
 
 // Qt applications take the user's locale for the C library; a comma locale must not leak in. The
-// Italian locale is built for this test where the machine has none.
+// Italian locale is built for this test where the machine has none. Windows has its locales built
+// in, under names of their own.
 TEST(FormatGeneralNumber, PeriodWhateverTheLocale) {
     const char* previous = std::setlocale(LC_ALL, nullptr);
     const std::string saved = previous ? previous : "C";
+#ifdef _WIN32
+    ASSERT_NE(std::setlocale(LC_ALL, "Italian_Italy.1252"), nullptr) << "the C runtime knows no Italian locale";
+#else
     if (!std::setlocale(LC_ALL, "it_IT.UTF-8")) {
         char directory[] = "/tmp/tarvolin-locale-XXXXXX";
         ASSERT_NE(mkdtemp(directory), nullptr);
@@ -69,6 +73,7 @@ TEST(FormatGeneralNumber, PeriodWhateverTheLocale) {
         std::filesystem::remove_all(directory);
         ASSERT_TRUE(built);
     }
+#endif
     ASSERT_STREQ(std::localeconv()->decimal_point, ",");
     EXPECT_EQ(FormatGeneralNumber(41.895833333333336), "41.8958333333333");
     EXPECT_EQ(ReadLeadingNumber("12.5"), 12.5);

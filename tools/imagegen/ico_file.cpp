@@ -1,6 +1,7 @@
 // Windows icon files (.ico), written by hand: Qt reads them but cannot write them.
 #include "ico_file.h"
 
+#include <QBuffer>
 #include <QVector>
 
 namespace {
@@ -84,7 +85,44 @@ QByteArray IconImage32(const QImage& argb) {
                             static_cast<quint32>(pixels.size() + mask.size()), 0) + pixels + mask;
 }
 
+// The size an icon directory entry gives: one byte, 0 standing for 256.
+char DirectorySize(int pixels) { return static_cast<char>(pixels >= 256 ? 0 : pixels); }
+
+constexpr int kPngIconSize = 256;
+
+QByteArray Png(const QImage& argb) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    argb.save(&buffer, "PNG");
+    return bytes;
+}
+
 }  // namespace
+
+QByteArray MultiSizeIconFile(const QList<QImage>& argbImages) {
+    QList<QByteArray> images;
+    for (const QImage& argb : argbImages)
+        images.append(argb.width() == kPngIconSize ? Png(argb) : IconImage32(argb));
+    QByteArray out;
+    AppendLe16(out, 0);
+    AppendLe16(out, 1);  // icon
+    AppendLe16(out, static_cast<quint16>(images.size()));
+    quint32 offset = 6 + 16 * static_cast<quint32>(images.size());
+    for (qsizetype i = 0; i < images.size(); ++i) {
+        out.append(DirectorySize(argbImages[i].width()));
+        out.append(DirectorySize(argbImages[i].height()));
+        out.append('\0');  // colour count: 0 for 256 colours and more
+        out.append('\0');
+        AppendLe16(out, 1);
+        AppendLe16(out, 32);
+        AppendLe32(out, static_cast<quint32>(images[i].size()));
+        AppendLe32(out, offset);
+        offset += static_cast<quint32>(images[i].size());
+    }
+    for (const QByteArray& image : images) out += image;
+    return out;
+}
 
 QByteArray IconFile(const QImage& argb) {
     const QByteArray images[] = {IconImage8(argb), IconImage32(argb)};

@@ -3,7 +3,8 @@
 // writes compass.bmp (208 x 415, 24-bit), flag_uk.jpg and flag_it.jpg (40 x 20),
 // ruler.jpg (99 x 35), tarvolin.ico (24 x 24: a 256-colour and a 32-bit image) and
 // tarvolin-24.png, tarvolin-48.png, tarvolin-128.png, tarvolin-256.png for the desktop icon
-// theme and the window icon. Each picture is drawn a second time at twice the size
+// theme and the window icon, and tarvolin-windows.ico, the Windows program file's icon, with the
+// sizes Explorer, the taskbar and Alt+Tab ask for. Each picture is drawn a second time at twice the size
 // (compass@2x.bmp and so on) for screens of higher density: the same drawing, not an enlargement.
 // Run through tools/make-images; the outputs are committed under ui/images/.
 #include "ico_file.h"
@@ -269,6 +270,17 @@ QImage DrawIcon(int size) {
     return image;
 }
 
+// The sizes of the Windows program file's icon, in pixels: those Windows shell surfaces use at
+// 100% to 200% display scale (16 to 64), and 256 for large views.
+constexpr int kWindowsIconSizes[] = {16, 20, 24, 32, 40, 48, 64, 256};
+
+bool WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) return true;
+    std::fprintf(stderr, "imagegen: cannot write %s\n", qPrintable(path));
+    return false;
+}
+
 bool Save(const QImage& image, const QString& path, const char* format, int quality = -1) {
     if (image.save(path, format, quality)) return true;
     std::fprintf(stderr, "imagegen: cannot write %s\n", qPrintable(path));
@@ -318,5 +330,8 @@ int main(int argc, char** argv) {
     for (const int size : {48, 128, 256}) {
         ok = ok && Save(DrawIcon(size), out.filePath(QStringLiteral("tarvolin-%1.png").arg(size)), "PNG");
     }
+    QList<QImage> windowsIcon;
+    for (const int size : kWindowsIconSizes) windowsIcon.append(DrawIcon(size));
+    ok = ok && WriteFile(out.filePath("tarvolin-windows.ico"), MultiSizeIconFile(windowsIcon));
     return ok ? 0 : 1;
 }

@@ -1,0 +1,9 @@
+# tarvolin_check_imports(TARGET): a test that TARGET's exe imports only system DLLs, no
+# libstdc++, libgcc or winpthread DLL (the toolchain links -static). Point it at every exe we
+# ship or test, tarvolin.exe included.
+set(TARVOLIN_CHECK_IMPORTS ${CMAKE_CURRENT_LIST_DIR}/../tests/win32/check_imports.sh)
+
+function(tarvolin_check_imports target)
+  add_test(NAME ${target}_imports_system_dlls
+    COMMAND ${TARVOLIN_CHECK_IMPORTS} ${CMAKE_OBJDUMP} $<TARGET_FILE:${target}>)
+endfunction()

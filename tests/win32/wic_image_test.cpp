@@ -1,0 +1,228 @@
+// The pictures as WIC decodes them from the exe's resources under Windows (or Wine).
+#include "ui/win32/resource.h"
+#include "ui/win32/resource_data.h"
+#include "ui/win32/wic_image.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <ostream>
+#include <string>
+
+namespace {
+
+using win32::DecodeImage;
+using win32::Pixels;
+
+// WIC needs COM on the thread; every test here runs on the main thread.
+class WicImage : public testing::Test {
+protected:
+    static void SetUpTestSuite() { ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))); }
+    static void TearDownTestSuite() { CoUninitialize(); }
+};
+
+std::optional<Pixels> DecodeResource(int id) {
+    const win32::ResourceBytes bytes = win32::RcdataResource(id);
+    if (!bytes.data) return std::nullopt;
+    return DecodeImage(bytes.data, bytes.size);
+}
+
+struct Colour {
+    int blue, green, red, alpha;
+};
+
+std::ostream& operator<<(std::ostream& os, const Colour& c) {
+    return os << "rgb(" << c.red << ", " << c.green << ", " << c.blue << ") alpha " << c.alpha;
+}
+
+Colour At(const Pixels& p, int x, int y) {
+    const std::uint8_t* px = &p.bgra[(static_cast<std::size_t>(y) * p.width + x) * 4];
+    return {px[0], px[1], px[2], px[3]};
+}
+
+// --- Every picture at its size ---
+
+struct SizeCase {
+    const char* name;
+    int id, width, height;
+};
+
+void PrintTo(const SizeCase& c, std::ostream* os) { *os << c.name; }
+
+class PictureSizes : public WicImage, public testing::WithParamInterface<SizeCase> {};
+
+TEST_P(PictureSizes, DecodeToTheirSize) {
+    const SizeCase& c = GetParam();
+    const std::optional<Pixels> p = DecodeResource(c.id);
+    ASSERT_TRUE(p.has_value());
+    EXPECT_EQ(p->width, c.width);
+    EXPECT_EQ(p->height, c.height);
+    EXPECT_EQ(p->bgra.size(), static_cast<std::size_t>(c.width) * c.height * 4);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Every, PictureSizes,
+    testing::Values(SizeCase{"Compass", IDR_COMPASS, 208, 415}, SizeCase{"Compass2x", IDR_COMPASS_2X, 416, 830},
+                    SizeCase{"FlagUk", IDR_FLAG_UK, 40, 20}, SizeCase{"FlagUk2x", IDR_FLAG_UK_2X, 80, 40},
+                    SizeCase{"FlagIt", IDR_FLAG_IT, 40, 20}, SizeCase{"FlagIt2x", IDR_FLAG_IT_2X, 80, 40},
+                    SizeCase{"Ruler", IDR_RULER, 99, 35}, SizeCase{"Ruler2x", IDR_RULER_2X, 198, 70}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// --- The bitmap exactly: against the pixels the BMP file itself holds ---
+
+// The pixels of a 24-bit bottom-up BMP file as written by the image generator, read directly.
+std::optional<Pixels> ReadBmp24(const std::uint8_t* file, std::size_t size) {
+    BITMAPFILEHEADER header;
+    BITMAPINFOHEADER info;
+    if (size < sizeof header + sizeof info) return std::nullopt;
+    std::memcpy(&header, file, sizeof header);
+    std::memcpy(&info, file + sizeof header, sizeof info);
+    if (header.bfType != 0x4d42 || info.biBitCount != 24 || info.biCompression != BI_RGB || info.biHeight <= 0)
+        return std::nullopt;
+    const std::size_t rowBytes = (static_cast<std::size_t>(info.biWidth) * 3 + 3) / 4 * 4;
+    if (header.bfOffBits + rowBytes * info.biHeight > size) return std::nullopt;
+    Pixels p;
+    p.width = info.biWidth;
+    p.height = info.biHeight;
+    p.bgra.resize(static_cast<std::size_t>(p.width) * p.height * 4);
+    for (int y = 0; y < p.height; ++y) {
+        const std::uint8_t* row = file + header.bfOffBits + rowBytes * (p.height - 1 - y);  // bottom-up
+        for (int x = 0; x < p.width; ++x) {
+            std::uint8_t* out = &p.bgra[(static_cast<std::size_t>(y) * p.width + x) * 4];
+            std::memcpy(out, row + x * 3, 3);
+            out[3] = 255;
+        }
+    }
+    return p;
+}
+
+class BitmapPictures : public WicImage, public testing::WithParamInterface<int> {};
+
+TEST_P(BitmapPictures, DecodeToTheFilesOwnPixels) {
+    const win32::ResourceBytes bytes = win32::RcdataResource(GetParam());
+    ASSERT_NE(bytes.data, nullptr);
+    const std::optional<Pixels> expected = ReadBmp24(static_cast<const std::uint8_t*>(bytes.data), bytes.size);
+    ASSERT_TRUE(expected.has_value()) << "not a 24-bit bottom-up BMP";
+    const std::optional<Pixels> decoded = DecodeImage(bytes.data, bytes.size);
+    ASSERT_TRUE(decoded.has_value());
+    ASSERT_EQ(decoded->width, expected->width);
+    ASSERT_EQ(decoded->height, expected->height);
+    for (int y = 0; y < expected->height; ++y)
+        for (int x = 0; x < expected->width; ++x)
+            ASSERT_EQ(std::memcmp(&decoded->bgra[(static_cast<std::size_t>(y) * expected->width + x) * 4],
+                                  &expected->bgra[(static_cast<std::size_t>(y) * expected->width + x) * 4], 4),
+                      0)
+                << "pixel " << x << ", " << y << ": " << At(*decoded, x, y) << " instead of " << At(*expected, x, y);
+}
+
+INSTANTIATE_TEST_SUITE_P(Compass, BitmapPictures, testing::Values(IDR_COMPASS, IDR_COMPASS_2X),
+                         [](const auto& info) { return info.param == IDR_COMPASS ? "Scale1" : "Scale2"; });
+
+// --- The photographs: colours where the drawing puts them ---
+
+// One point of a picture drawn at scale 1, in the generator's own coordinates, and the colour
+// the generator painted there.
+struct Sample {
+    const char* what;
+    int x, y;
+    Colour colour;
+};
+
+struct JpegCase {
+    const char* name;
+    int id, scale;
+    std::vector<Sample> samples;
+    int tolerance;  // per channel: JPEG's loss at quality 90 to 92, and the generator's grain
+};
+
+void PrintTo(const JpegCase& c, std::ostream* os) { *os << c.name; }
+
+class JpegPictures : public WicImage, public testing::WithParamInterface<JpegCase> {};
+
+TEST_P(JpegPictures, ColoursWhereTheDrawingPutsThem) {
+    const JpegCase& c = GetParam();
+    const std::optional<Pixels> p = DecodeResource(c.id);
+    ASSERT_TRUE(p.has_value());
+    for (const Sample& s : c.samples) {
+        // The middle of the scale x scale pixels that one generator pixel became.
+        const Colour got = At(*p, s.x * c.scale + c.scale / 2, s.y * c.scale + c.scale / 2);
+        const Colour& want = s.colour;
+        EXPECT_LE(std::abs(got.red - want.red), c.tolerance) << s.what << ": " << got;
+        EXPECT_LE(std::abs(got.green - want.green), c.tolerance) << s.what << ": " << got;
+        EXPECT_LE(std::abs(got.blue - want.blue), c.tolerance) << s.what << ": " << got;
+        EXPECT_EQ(got.alpha, 255) << s.what;
+    }
+}
+
+// tools/imagegen: the tricolore's bands (0-12, 13-26, 27-39 of 40), the union flag's blue field
+// between the diagonals and the red centre of its cross, the ruler's yellow wood between its
+// scales (the gradient's colour at that height).
+const Colour kGreen{70, 146, 0, 255}, kWhite{240, 245, 244, 255}, kRed{55, 43, 206, 255};
+const Colour kUnionBlue{105, 33, 1, 255}, kUnionRed{46, 16, 200, 255}, kWood{37, 189, 232, 255};
+const std::vector<Sample> kItalianBands = {{"green band", 4, 10, kGreen},  {"green band", 8, 3, kGreen},
+                                           {"white band", 19, 10, kWhite}, {"white band", 21, 16, kWhite},
+                                           {"red band", 33, 10, kRed},     {"red band", 36, 4, kRed}};
+const std::vector<Sample> kUnionFlag = {{"blue field, upper left", 13, 2, kUnionBlue},
+                                        {"blue field, lower right", 26, 17, kUnionBlue},
+                                        {"red centre of the cross", 20, 10, kUnionRed}};
+const std::vector<Sample> kRulerWood = {{"wood between the scales", 80, 22, kWood},
+                                        {"wood between the scales", 90, 21, kWood}};
+
+INSTANTIATE_TEST_SUITE_P(
+    Photographs, JpegPictures,
+    testing::Values(JpegCase{"FlagIt", IDR_FLAG_IT, 1, kItalianBands, 16},
+                    JpegCase{"FlagIt2x", IDR_FLAG_IT_2X, 2, kItalianBands, 16},
+                    JpegCase{"FlagUk", IDR_FLAG_UK, 1, kUnionFlag, 20},
+                    JpegCase{"FlagUk2x", IDR_FLAG_UK_2X, 2, kUnionFlag, 20},
+                    JpegCase{"Ruler", IDR_RULER, 1, kRulerWood, 28},
+                    JpegCase{"Ruler2x", IDR_RULER_2X, 2, kRulerWood, 28}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// --- What is not a picture, and the bitmap for drawing ---
+
+TEST_F(WicImage, BytesThatAreNoPictureGiveNothing) {
+    const char garbage[] = "not a picture at all, neither BMP nor JPEG";
+    EXPECT_FALSE(DecodeImage(garbage, sizeof garbage).has_value());
+    EXPECT_FALSE(DecodeImage(garbage, 0).has_value());
+    EXPECT_FALSE(DecodeImage(nullptr, 100).has_value());
+    const win32::ResourceBytes jpeg = win32::RcdataResource(IDR_FLAG_IT);
+    ASSERT_NE(jpeg.data, nullptr);
+    EXPECT_FALSE(DecodeImage(jpeg.data, 16).has_value()) << "the first 16 bytes of a JPEG";
+}
+
+COLORREF Rgb(const Colour& c) { return RGB(c.red, c.green, c.blue); }
+
+// GDI reads the bitmap's rows the way they were decoded: the compass's top row on top.
+TEST_F(WicImage, BitmapHoldsThePixelsTopDown) {
+    const std::optional<Pixels> p = DecodeResource(IDR_COMPASS);
+    ASSERT_TRUE(p.has_value());
+    HBITMAP bitmap = win32::CreateBitmap(*p);
+    ASSERT_NE(bitmap, nullptr);
+    DIBSECTION dib{};
+    ASSERT_EQ(GetObjectW(bitmap, sizeof dib, &dib), static_cast<int>(sizeof dib));
+    EXPECT_EQ(dib.dsBm.bmWidth, p->width);
+    EXPECT_EQ(dib.dsBm.bmHeight, p->height);
+    EXPECT_EQ(dib.dsBm.bmBitsPixel, 32);
+    ASSERT_NE(dib.dsBm.bmBits, nullptr);
+    EXPECT_EQ(std::memcmp(dib.dsBm.bmBits, p->bgra.data(), p->bgra.size()), 0);
+
+    HDC dc = CreateCompatibleDC(nullptr);
+    ASSERT_NE(dc, nullptr);
+    HGDIOBJ previous = SelectObject(dc, bitmap);
+    const int bottom = p->height - 1;
+    ASSERT_NE(Rgb(At(*p, 5, 0)), Rgb(At(*p, 5, bottom))) << "the test needs rows that differ";
+    EXPECT_EQ(GetPixel(dc, 5, 0), Rgb(At(*p, 5, 0)));
+    EXPECT_EQ(GetPixel(dc, 5, bottom), Rgb(At(*p, 5, bottom)));
+    EXPECT_EQ(GetPixel(dc, 150, 262), Rgb(At(*p, 150, 262)));
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+    DeleteObject(bitmap);
+    EXPECT_EQ(win32::CreateBitmap(Pixels{}), nullptr);
+    EXPECT_EQ(win32::CreateBitmap(Pixels{2, 2, std::vector<std::uint8_t>(3)}), nullptr) << "too few bytes";
+}
+
+}  // namespace

@@ -212,6 +212,7 @@ void AddUnitToggleRows(std::vector<Row>& rows) {
         {"Placeholder", u"...", u"0"},      {"Empty", u"", u"0"},                {"NegativeFloors", u"-100", u"-63"},
         {"Fraction", u"12.9", u"8"},        {"CommaStops", u"1,5", u"0"},        {"Exponent", u"1.609e3", u"1000"},
         {"BlanksAnywhere", u"  2 0 0 km", u"124"}, {"LeadingLineFeed", u"\n100", u"62"}, {"LeadingTab", u"\t100", u"62"},
+        {"SubnormalFloors", u"-1e-320", u"-1"},  // a number too small for a normal double is not 0
     };
     for (const Toggle& t : toggles) {
         // Written directly, as typed or pasted: a line feed cannot be typed.

@@ -11,6 +11,9 @@ trap 'rm -rf "$dist"' EXIT
 deb=$(ls "$dist"/tarvolin_*.deb)
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }
+# Every variable the script hands CMake is one the build uses, and the build gives no warning.
+grep -q "Manually-specified variables were not used" "$dist/build.log" && fail "scripts/package passes CMake unused variables"
+grep -E "warning:" "$dist/build.log" && fail "the release build gives compiler warnings"
 
 field() { dpkg-deb --field "$deb" "$1"; }
 [ "$(field Package)" = tarvolin ] || fail "Package is $(field Package)"

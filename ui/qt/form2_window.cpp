@@ -13,6 +13,8 @@
 #include "ui/text_rules.h"
 
 #include <QApplication>
+#include <QFontDatabase>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -26,6 +28,10 @@ namespace ui::qt {
 namespace {
 
 using enum Control;
+
+// What a window manager's title bar holds beside the title, for the message box's width.
+constexpr int kTitleBarControls = 5;
+constexpr int kTitleBarPadding = 8;
 
 // Far beyond any locator or distance, yet short enough that a pasted novel cannot stall the
 // window: every change re-lays out the whole line, 150-250 ms for a million characters.
@@ -178,7 +184,24 @@ void Form2Window::PlaceCaret(Control id, std::size_t position) {
 void Form2Window::ShowMessage(std::u16string_view message, std::u16string_view caption) {
     QMessageBox box(QMessageBox::NoIcon, ToQString(caption), ToQString(message), QMessageBox::Ok, this);
     box.setWindowModality(Qt::ApplicationModal);
+    WidenForTitle(box);
     box.exec();
+}
+
+// The over-length box has no message, so its title is all it says: the box is made wide enough
+// for the whole title in the desktop's title font, bold as title bars mostly set it, beside the
+// frame's icon and buttons (each about as wide as the bar is high; room for five). Without this a
+// window manager elides the title to "..." or cuts it.
+void Form2Window::WidenForTitle(QMessageBox& box) {
+    QFont titleFont = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    titleFont.setBold(true);
+    const QFontMetrics metrics(titleFont);
+    const int barHeight = metrics.height() + kTitleBarPadding;
+    const int width = metrics.horizontalAdvance(box.windowTitle()) + kTitleBarControls * barHeight + 2 * kTitleBarPadding;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+    }
 }
 
 // From now on Calculate is the default button: Enter in a locator field presses it.

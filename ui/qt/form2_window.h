@@ -12,6 +12,7 @@
 #include <array>
 
 class QLabel;
+class QMessageBox;
 class QLineEdit;
 class QPushButton;
 
@@ -54,6 +55,7 @@ private:
     void LayOut(qreal scale);
     void CentreOnScreen();
     void PressDefaultButton();
+    static void WidenForTitle(QMessageBox& box);
 
     QWidget* control(Control id) const { return controls_[static_cast<std::size_t>(id)]; }
     QLineEdit* field(Control id) const;

@@ -112,6 +112,7 @@ TEST_F(DesktopFont, PlatformFont) {
         EXPECT_EQ(QApplication::font().family() + ' ' + QString::number(QApplication::font().pointSize()),
                   QString::fromUtf8(expected))
             << "the platform theme did not give the desktop font";
+        std::printf("window scale in %s: %.4f\n", expected.constData(), form->scale());
     } else {
         EXPECT_EQ(form->scale(), 1);
         EXPECT_EQ(form->size(), QSize(492, 417));

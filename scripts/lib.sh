@@ -11,7 +11,7 @@ TARVOLIN_BUILD_PACKAGES=(
 TARVOLIN_PACKAGES=(
   "${TARVOLIN_BUILD_PACKAGES[@]}" pkg-config qt6-qpa-plugins
   libgtest-dev libbenchmark-dev libhamlib-dev
-  xvfb xauth xdotool x11-utils imagemagick openbox
+  xvfb xauth xdotool xclip x11-utils imagemagick openbox
   qt6-gtk-platformtheme fonts-cantarell
   clang libclang-rt-14-dev
   dbus dbus-x11 at-spi2-core python3 python3-pyatspi

@@ -6,6 +6,8 @@ enable_language(RC)  # the resource compiler, windres (toolchain file)
 # The wide-character Windows API throughout, and no min/max macros from <windows.h>.
 add_compile_definitions(UNICODE _UNICODE NOMINMAX)
 include(${CMAKE_CURRENT_LIST_DIR}/WindowsImports.cmake)
+# A release program file carries no symbols: one small .exe.
+string(APPEND CMAKE_EXE_LINKER_FLAGS_RELEASE " -s")
 
 add_subdirectory(geometry)
 

@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# The Windows packages as a new user meets them, under Wine with a prefix of its own: the MSI
+# installs the program, its Start menu shortcut and its Apps entry; the installed program starts;
+# a newer version replaces it (one product, one entry), an older one is refused; removal leaves
+# nothing of it behind; and the portable zip's program starts where it was unpacked.
+#   windows_package.sh PROJECT_ROOT
+# What Wine cannot show: SmartScreen, the real place of a per-machine shortcut (Wine puts it in
+# the user's Start menu), and Settings > Apps itself (its registry entry is checked instead).
+set -euo pipefail
+root=$1
+if [ -z "${DISPLAY:-}" ]; then exec "$root/tests/ui/qt/xvfb_run.sh" "$0" "$@"; fi
+source "$root/tests/ui/qt/window.sh"
+work=$(mktemp -d)
+export TARVOLIN_WINEPREFIX=$work/prefix WINEPREFIX=$work/prefix
+trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
+wine_run() { "$root/scripts/wine-run" "$@"; }
+failed=0
+fail() { echo "FAIL: $*"; failed=1; }
+pass() { echo "PASS: $*"; }
+
+"$root/scripts/package-windows" "$work/dist" >"$work/package.log" 2>&1 || { tail -n 30 "$work/package.log"; echo "FAIL: scripts/package-windows"; exit 1; }
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$root/build-windows-release/CMakeCache.txt")
+newer=$version.1
+"$root/scripts/package-windows" --version "$newer" "$work/dist" >>"$work/package.log" 2>&1 || { tail -n 30 "$work/package.log"; echo "FAIL: scripts/package-windows --version"; exit 1; }
+msi=$work/dist/tarvolin-$version-x64.msi
+newer_msi=$work/dist/tarvolin-$newer-x64.msi
+zip=$work/dist/tarvolin-$version-windows-x64.zip
+(cd "$work/dist" && sha256sum --quiet -c SHA256SUMS) || fail "SHA256SUMS does not match the packages"
+
+# The zip: the program, README.txt and the copyright notice, as Windows texts.
+[ "$(unzip -Z1 "$zip" | sort | tr '\n' ' ')" = "COPYRIGHT.txt README.txt tarvolin.exe " ] || fail "the zip holds: $(unzip -Z1 "$zip")"
+for text in README.txt COPYRIGHT.txt; do
+  lines=$(unzip -p "$zip" "$text" | wc -l)
+  [ "$lines" -gt 0 ] && [ "$(unzip -p "$zip" "$text" | grep -c $'\r$')" -eq "$lines" ] || fail "$text has not CRLF line ends"
+done
+unzip -p "$zip" README.txt | grep -q "nothing to install" || fail "README.txt does not say there is nothing to install"
+
+installed="$WINEPREFIX/drive_c/Program Files/Tarvolin"
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+# The Uninstall entries of the program, one "DisplayName|DisplayVersion|Publisher" line each.
+entries() {
+  wine_run reg query "$uninstall_key" /s 2>/dev/null | tr -d '\r' | awk '
+    /^HKEY/ { if (name != "") print name "|" version "|" publisher; name = version = publisher = "" }
+    $1 == "DisplayName" { $1 = $2 = ""; sub(/^ +/, ""); name = $0 }
+    $1 == "DisplayVersion" { version = $3 }
+    $1 == "Publisher" { $1 = $2 = ""; sub(/^ +/, ""); publisher = $0 }
+    END { if (name != "") print name "|" version "|" publisher }' | grep '^Tarvolin utility|' || true
+}
+shortcuts() { find "$WINEPREFIX/drive_c" -name 'Tarvolin utility.lnk' 2>/dev/null; }
+# Starts a program under Wine and sees its window; then ends it.
+starts() {
+  wine_run "$1" >/dev/null 2>&1 &
+  local window=""
+  window=$(wait_for_window) || true
+  wineserver -k 2>/dev/null || true
+  wait 2>/dev/null || true
+  [ -n "$window" ]
+}
+
+# Install.
+wine_run msiexec /i "$msi" /qn || fail "msiexec /i exited with $?"
+cmp -s "$installed/tarvolin.exe" <(unzip -p "$zip" tarvolin.exe) && pass "the program is in Program Files\\Tarvolin" ||
+  fail "no tarvolin.exe (or another one) in $installed"
+[ "$(entries)" = "Tarvolin utility|$version|The Tarvolin developers" ] && pass "one Apps entry: $(entries)" ||
+  fail "the Apps entries are: $(entries)"
+[ "$(shortcuts | wc -l)" -eq 1 ] && pass "a Start menu shortcut" || fail "Start menu shortcuts: $(shortcuts)"
+starts 'C:\Program Files\Tarvolin\tarvolin.exe' && pass "the installed program shows its window" ||
+  fail "the installed program showed no window"
+
+# Upgrade, then a downgrade refused.
+wine_run msiexec /i "$newer_msi" /qn || fail "msiexec /i of $newer exited with $?"
+[ "$(entries)" = "Tarvolin utility|$newer|The Tarvolin developers" ] && pass "$newer replaced $version: $(entries)" ||
+  fail "after the upgrade the Apps entries are: $(entries)"
+[ "$(shortcuts | wc -l)" -eq 1 ] || fail "after the upgrade, Start menu shortcuts: $(shortcuts)"
+status=0
+wine_run msiexec /i "$msi" /qn >/dev/null 2>&1 || status=$?
+[ "$status" -ne 0 ] && [ "$(entries)" = "Tarvolin utility|$newer|The Tarvolin developers" ] &&
+  pass "installing $version over $newer is refused (status $status)" || fail "the downgrade went through: $(entries)"
+
+# Removal.
+wine_run msiexec /x "$newer_msi" /qn || fail "msiexec /x exited with $?"
+[ ! -e "$installed" ] || fail "left behind: $(find "$installed")"
+[ -z "$(entries)" ] || fail "an Apps entry is left: $(entries)"
+[ -z "$(shortcuts)" ] || fail "a Start menu shortcut is left: $(shortcuts)"
+wine_run reg query 'HKCU\Software\Tarvolin' >/dev/null 2>&1 && fail "the shortcut's registry key is left"
+wine_run reg query 'HKLM\Software\Tarvolin' >/dev/null 2>&1 && fail "a registry key HKLM\\Software\\Tarvolin is left"
+[ "$failed" -eq 0 ] && pass "removal leaves no file, folder, shortcut or registry key of the program"
+
+# The portable zip: unpack anywhere and run.
+mkdir -p "$WINEPREFIX/drive_c/users/Public/Downloads/tarvolin"
+unzip -q "$zip" -d "$WINEPREFIX/drive_c/users/Public/Downloads/tarvolin"
+starts 'C:\users\Public\Downloads\tarvolin\tarvolin.exe' && pass "the portable program starts where it was unpacked" ||
+  fail "the unpacked program showed no window"
+exit "$failed"

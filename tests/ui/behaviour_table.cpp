@@ -149,6 +149,10 @@ void AddLocatorFieldRows(std::vector<Row>& rows) {
         rows.push_back({std::string("AnEmojiIsOneCharacter") + e.name,
                         {Paste(Text5, e.pasted), Enter(Text5), Shows(Text1, e.afterEnter)}});
     }
+    // The caret goes after the last character, an emoji counting as one: what is typed next lands
+    // after it.
+    rows.push_back({"TypingGoesOnAfterAnEmoji",
+                    {Type(Text3, u"a" + std::u16string(kEmoji) + u"b"), Shows(Text3, u"A" + std::u16string(kEmoji) + u"B")}});
     rows.push_back({"AnEmojiInTheFirstLocatorIsNotTooLong",
                     {Type(Text5, u"IO91WM"), Type(Text3, u"JN61F" + std::u16string(kEmoji)), Click(Command1),
                      Shows(Text7, u"40.9375")}});  // decoded as "JN61F?"

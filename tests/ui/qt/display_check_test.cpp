@@ -7,26 +7,31 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace {
 
-// A socket that accepts connections, as a compositor's does, for as long as it lives.
+// A socket that accepts connections, as a compositor's or an X server's does, for as long as it
+// lives. A path starting with '\0' is an abstract name, as X servers on Linux listen on.
 class ListeningSocket {
 public:
     explicit ListeningSocket(const std::string& path) : path_(path), fd_(socket(AF_UNIX, SOCK_STREAM, 0)) {
         sockaddr_un address{};
         address.sun_family = AF_UNIX;
-        std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
-        EXPECT_EQ(bind(fd_, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+        std::memcpy(address.sun_path, path.data(), std::min(path.size(), sizeof address.sun_path - 1));
+        const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + path.size());
+        EXPECT_EQ(bind(fd_, reinterpret_cast<const sockaddr*>(&address), length), 0) << path;
         EXPECT_EQ(listen(fd_, 0), 0);  // a full queue at once: the probe must not wait for it
     }
     ~ListeningSocket() {
         close(fd_);
-        std::filesystem::remove(path_);
+        if (path_.front() != '\0') std::filesystem::remove(path_);
     }
 
 private:
@@ -68,6 +73,36 @@ TEST_F(WaylandAnswers, OnlyWhereACompositorListens) {
     EXPECT_FALSE(ui::qt::WaylandAnswers()) << "the compositor is gone, its socket file too";
     unsetenv("WAYLAND_DISPLAY");
     EXPECT_FALSE(ui::qt::WaylandAnswers()) << "none named";
+}
+
+// Where one of the two displays answers, Qt is sent to it; where both do, Qt chooses; where none
+// does, the program says so. The displays are sockets that listen, or nothing at all.
+TEST_F(WaylandAnswers, PrepareDisplaySendsQtToTheDisplayThatAnswers) {
+    const QByteArray chosen = qgetenv("QT_QPA_PLATFORM"), display = qgetenv("DISPLAY");
+    const struct {
+        bool wayland, x11;
+        bool prepared;
+        const char* platform;  // QT_QPA_PLATFORM afterwards; "" for none set
+    } rows[] = {{true, false, true, "wayland"}, {false, true, true, "xcb"}, {true, true, true, ""},
+                {false, false, false, ""}};
+    setenv("WAYLAND_DISPLAY", "wayland-7", 1);
+    setenv("DISPLAY", ":787", 1);  // no server here: its socket is the one made below
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << "Wayland " << row.wayland << ", X11 " << row.x11);
+        unsetenv("QT_QPA_PLATFORM");
+        std::optional<ListeningSocket> compositor, server;
+        if (row.wayland) compositor.emplace(runtime_ + "/wayland-7");
+        if (row.x11) server.emplace(std::string(1, '\0') + "/tmp/.X11-unix/X787");
+        char program[] = "tarvolin";
+        char* argv[] = {program, nullptr};
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(ui::qt::PrepareDisplay(1, argv), row.prepared);
+        const std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(qgetenv("QT_QPA_PLATFORM"), row.platform);
+        EXPECT_EQ(said.empty(), row.prepared) << said;
+    }
+    qputenv("DISPLAY", display);
+    qputenv("QT_QPA_PLATFORM", chosen);
 }
 
 TEST(NoDisplayMessage, OneLineNamingWhatDoesNotAnswer) {

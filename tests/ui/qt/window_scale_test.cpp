@@ -151,10 +151,15 @@ TEST(SmallestFittingScale, EachKindOfControlShowsItsTextWhole) {
         QSize box;
         const char* text;
         bool tight;
+        int points = 20;
     };
+    // A long text in a field: its width decides, and the field's margins count. The last row's
+    // text is short and its font tall: the height decides its scale, beyond the reach of the
+    // small steps that whole pixels ask for.
     for (const Row& row : {Row{&label, {81, 17}, "Puntamento", true}, Row{&button, {105, 25}, "Calculate", false},
-                           Row{&field, {81, 25}, "MM00WW", false}}) {
-        row.control->setFont(QFont("DejaVu Sans", 20));
+                           Row{&field, {81, 25}, "MM00WW", false}, Row{&field, {81, 25}, "MM00WW MM00WW", false},
+                           Row{&label, {81, 17}, "Km", false, 40}}) {
+        row.control->setFont(QFont("DejaVu Sans", row.points));
         const auto layOut = [&row](qreal scale) {
             row.control->setGeometry(0, 0, qRound(row.box.width() * scale), qRound(row.box.height() * scale));
         };

@@ -74,6 +74,10 @@ LRESULT CALLBACK TextBoxProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM
         }
         break;
     }
+    // The EDIT would hand Enter to the default button itself, as it does in a dialog.
+    case WM_KEYDOWN:
+        if (wParam == VK_RETURN && !IsLocatorField(box->field)) return 0;
+        break;
     case WM_PASTE:
         PasteThroughRule(edit, box->field);
         return 0;

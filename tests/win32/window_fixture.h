@@ -1,0 +1,32 @@
+// A fresh window for each test, shown and active, with a driver that acts on it as a user would.
+#pragma once
+
+#include "win32_driver.h"
+
+#include "ui/win32/form2_window.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+class Win32WindowTest : public testing::Test {
+protected:
+    void SetUp() override {
+        form = std::make_unique<ui::win32::Form2Window>(GetModuleHandleW(nullptr));
+        ASSERT_NE(form->handle(), nullptr);
+        form->Show(SW_SHOWNORMAL);
+        SetForegroundWindow(form->handle());
+        win32_test::Pump(form->handle());
+        driver = std::make_unique<win32_test::Win32Driver>(*form);
+    }
+    void TearDown() override {
+        driver.reset();
+        form.reset();
+        win32_test::Pump(nullptr);
+    }
+
+    HWND control(ui::Control id) const { return form->control(id); }
+
+    std::unique_ptr<ui::win32::Form2Window> form;
+    std::unique_ptr<win32_test::Win32Driver> driver;
+};

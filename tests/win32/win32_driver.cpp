@@ -90,7 +90,11 @@ void Win32Driver::Inspect(HWND box) {
             ++seen.buttons;
             if (GetDlgCtrlID(child) == IDOK) seen.okButton = true;
         }
-        if (HasClass(child, L"Static") && (GetWindowLongPtrW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) seen.icon = true;
+        // Wine's box keeps its icon static, empty, when there is no icon.
+        if (HasClass(child, L"Static") && (GetWindowLongPtrW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
+            SendMessageW(child, STM_GETICON, 0, 0)) {
+            seen.icon = true;
+        }
     }
     boxes_.push_back(seen);
     messages_.push_back({seen.caption, seen.message, behaviour::TakeSnapshot(*this)});
@@ -150,10 +154,10 @@ void Win32Driver::TypeKeys(std::u16string_view keys) {
     }
 }
 
-void Win32Driver::MouseClick(ui::Control control, bool twice) {
+void Win32Driver::MouseClick(ui::Control control, std::optional<POINT> at, bool twice) {
     const HWND target = Handle(control);
-    const POINT at = Centre(target);
-    const LPARAM where = MAKELPARAM(at.x, at.y);
+    const POINT point = at.value_or(Centre(target));
+    const LPARAM where = MAKELPARAM(point.x, point.y);
     for (UINT press : twice ? std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONDBLCLK} : std::vector<UINT>{WM_LBUTTONDOWN}) {
         // The class decides whether the second press of a double-click is a WM_LBUTTONDBLCLK.
         if (press == WM_LBUTTONDBLCLK && !(GetClassLongPtrW(target, GCL_STYLE) & CS_DBLCLKS)) press = WM_LBUTTONDOWN;

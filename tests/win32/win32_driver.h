@@ -11,6 +11,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -48,7 +49,9 @@ public:
     // A key pressed and released on the focused control, with Shift or Ctrl held if asked.
     void PressKey(WORD virtualKey, bool shift = false, bool control = false);
     void TypeKeys(std::u16string_view keys);
-    void MouseClick(ui::Control control, bool twice = false);
+    // A click of the left button at a point of the control (its centre when none is given); a
+    // double-click when twice.
+    void MouseClick(ui::Control control, std::optional<POINT> at = std::nullopt, bool twice = false);
     // Runs an action that may bring up message boxes, recording each and dismissing it.
     void Act(const std::function<void()>& action);
     const std::vector<BoxSeen>& Boxes() const { return boxes_; }

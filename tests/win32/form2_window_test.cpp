@@ -7,6 +7,7 @@
 
 #include "ui/caption_table.h"
 #include "ui/control_table.h"
+#include "ui/fitted_texts.h"
 #include "ui/win32/control_ids.h"
 #include "ui/win32/window_scale.h"
 #include "ui/win32/window_text.h"
@@ -306,6 +307,65 @@ TEST_F(Win32WindowTest, EveryFieldHoldsAtMost32767Characters) {
         driver->PressKey('V', false, true);
     });
     EXPECT_EQ(form->Text(Text5), std::u16string(32767, u'A'));
+}
+
+// The system's message font made larger for the test's run, and put back afterwards.
+class LargerMessageFont {
+public:
+    explicit LargerMessageFont(LONG height) {
+        saved_.cbSize = sizeof saved_;
+        SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof saved_, &saved_, 0);
+        NONCLIENTMETRICSW larger = saved_;
+        larger.lfMessageFont.lfHeight = height;
+        set_ = SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof larger, &larger, 0);
+    }
+    LargerMessageFont(const LargerMessageFont&) = delete;
+    LargerMessageFont& operator=(const LargerMessageFont&) = delete;
+    ~LargerMessageFont() { SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof saved_, &saved_, 0); }
+    bool set() const { return set_; }
+
+private:
+    NONCLIENTMETRICSW saved_{};
+    bool set_ = false;
+};
+
+SIZE TextExtent(HWND control, std::u16string_view text) {
+    HDC dc = GetDC(control);
+    const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, reinterpret_cast<const wchar_t*>(text.data()), static_cast<int>(text.size()), &extent);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, previous);
+    ReleaseDC(control, dc);
+    return {extent.cx, metrics.tmHeight};
+}
+
+// A font larger than the layout was drawn for grows the whole window, by one scale, until every
+// caption in both languages and the widest field texts fit whole.
+TEST_F(Win32WindowTest, ALargerFontGrowsTheWholeWindow) {
+    const LargerMessageFont font(-22);  // twice Wine's, about 16 pt at 96 dpi
+    ASSERT_TRUE(font.set());
+    Win32WindowTest::TearDown();
+    Win32WindowTest::SetUp();
+    EXPECT_GT(form->scale(), 1.5);
+    RECT client;
+    GetClientRect(form->handle(), &client);
+    EXPECT_EQ(client.right, ui::TwipsToPixels(ui::kClientWidthTwips, form->scale()));
+    EXPECT_EQ(client.bottom, ui::TwipsToPixels(ui::kClientHeightTwips, form->scale()));
+    EXPECT_TRUE(SameRect(RectInParent(control(Picture4)), ui::TwipsToPixels(ui::RowOf(Picture4), form->scale())));
+    for (const ui::ControlText& fit : ui::TextsToFit()) {
+        SCOPED_TRACE(Name(fit.control) + " \"" + behaviour::Utf8(fit.text) + "\"");
+        const SIZE text = TextExtent(control(fit.control), fit.text);
+        RECT room;
+        GetClientRect(control(fit.control), &room);
+        if (ui::RowOf(fit.control).kind == ui::ControlKind::TextBox) {
+            const auto margins = static_cast<DWORD>(SendMessageW(control(fit.control), EM_GETMARGINS, 0, 0));
+            room.right -= LOWORD(margins) + HIWORD(margins);
+        }
+        EXPECT_LT(text.cx, room.right);
+        EXPECT_LT(text.cy, room.bottom);
+    }
 }
 
 // Another monitor's DPI arrives with the rectangle Windows proposes: the window takes it, and the

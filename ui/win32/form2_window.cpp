@@ -60,7 +60,7 @@ HMENU AsMenu(Control control) { return reinterpret_cast<HMENU>(static_cast<INT_P
 
 HICON WindowIcon(HINSTANCE instance, int widthMetric, int heightMetric) {
     return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_WINDOW), IMAGE_ICON,
-                                         GetSystemMetrics(widthMetric), GetSystemMetrics(heightMetric), 0));
+                                         GetSystemMetrics(widthMetric), GetSystemMetrics(heightMetric), LR_SHARED));
 }
 
 bool RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {

@@ -35,8 +35,6 @@ public:
     // The scale fitted to the font (1 as designed) and the DPI it is laid out for.
     double scale() const { return scale_; }
     UINT dpi() const { return dpi_; }
-    // "ita" or "eng": the caption language the flags last chose.
-    std::u16string_view LanguageTag() const { return form_.LanguageTag(); }
 
     // The window operations.
     std::u16string Text(Control field) const override;

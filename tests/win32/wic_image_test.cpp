@@ -15,8 +15,8 @@
 
 namespace {
 
-using win32::DecodeImage;
-using win32::Pixels;
+using ui::win32::DecodeImage;
+using ui::win32::Pixels;
 
 // WIC needs COM on the thread; every test here runs on the main thread.
 class WicImage : public testing::Test {
@@ -26,7 +26,7 @@ protected:
 };
 
 std::optional<Pixels> DecodeResource(int id) {
-    const win32::ResourceBytes bytes = win32::RcdataResource(id);
+    const ui::win32::ResourceBytes bytes = ui::win32::RcdataResource(id);
     if (!bytes.data) return std::nullopt;
     return DecodeImage(bytes.data, bytes.size);
 }
@@ -103,7 +103,7 @@ std::optional<Pixels> ReadBmp24(const std::uint8_t* file, std::size_t size) {
 class BitmapPictures : public WicImage, public testing::WithParamInterface<int> {};
 
 TEST_P(BitmapPictures, DecodeToTheFilesOwnPixels) {
-    const win32::ResourceBytes bytes = win32::RcdataResource(GetParam());
+    const ui::win32::ResourceBytes bytes = ui::win32::RcdataResource(GetParam());
     ASSERT_NE(bytes.data, nullptr);
     const std::optional<Pixels> expected = ReadBmp24(static_cast<const std::uint8_t*>(bytes.data), bytes.size);
     ASSERT_TRUE(expected.has_value()) << "not a 24-bit bottom-up BMP";
@@ -189,7 +189,7 @@ TEST_F(WicImage, BytesThatAreNoPictureGiveNothing) {
     EXPECT_FALSE(DecodeImage(garbage, sizeof garbage).has_value());
     EXPECT_FALSE(DecodeImage(garbage, 0).has_value());
     EXPECT_FALSE(DecodeImage(nullptr, 100).has_value());
-    const win32::ResourceBytes jpeg = win32::RcdataResource(IDR_FLAG_IT);
+    const ui::win32::ResourceBytes jpeg = ui::win32::RcdataResource(IDR_FLAG_IT);
     ASSERT_NE(jpeg.data, nullptr);
     EXPECT_FALSE(DecodeImage(jpeg.data, 16).has_value()) << "the first 16 bytes of a JPEG";
 }
@@ -200,7 +200,7 @@ COLORREF Rgb(const Colour& c) { return RGB(c.red, c.green, c.blue); }
 TEST_F(WicImage, BitmapHoldsThePixelsTopDown) {
     const std::optional<Pixels> p = DecodeResource(IDR_COMPASS);
     ASSERT_TRUE(p.has_value());
-    HBITMAP bitmap = win32::CreateBitmap(*p);
+    HBITMAP bitmap = ui::win32::CreateBitmap(*p);
     ASSERT_NE(bitmap, nullptr);
     DIBSECTION dib{};
     ASSERT_EQ(GetObjectW(bitmap, sizeof dib, &dib), static_cast<int>(sizeof dib));
@@ -221,8 +221,8 @@ TEST_F(WicImage, BitmapHoldsThePixelsTopDown) {
     SelectObject(dc, previous);
     DeleteDC(dc);
     DeleteObject(bitmap);
-    EXPECT_EQ(win32::CreateBitmap(Pixels{}), nullptr);
-    EXPECT_EQ(win32::CreateBitmap(Pixels{2, 2, std::vector<std::uint8_t>(3)}), nullptr) << "too few bytes";
+    EXPECT_EQ(ui::win32::CreateBitmap(Pixels{}), nullptr);
+    EXPECT_EQ(ui::win32::CreateBitmap(Pixels{2, 2, std::vector<std::uint8_t>(3)}), nullptr) << "too few bytes";
 }
 
 }  // namespace

@@ -69,9 +69,9 @@ LRESULT CALLBACK PictureProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
 }
 
 HBITMAP PictureBitmap(int id) {
-    const win32::ResourceBytes bytes = win32::RcdataResource(id);
-    const auto pixels = win32::DecodeImage(bytes.data, bytes.size);
-    return pixels ? win32::CreateBitmap(*pixels) : nullptr;
+    const ui::win32::ResourceBytes bytes = ui::win32::RcdataResource(id);
+    const auto pixels = ui::win32::DecodeImage(bytes.data, bytes.size);
+    return pixels ? ui::win32::CreateBitmap(*pixels) : nullptr;
 }
 
 void CreateControls(HWND window, UINT dpi, HFONT font) {

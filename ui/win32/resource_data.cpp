@@ -1,6 +1,6 @@
 #include "resource_data.h"
 
-namespace win32 {
+namespace ui::win32 {
 
 ResourceBytes RcdataResource(int id, HMODULE module) {
     HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), RT_RCDATA);
@@ -10,4 +10,4 @@ ResourceBytes RcdataResource(int id, HMODULE module) {
     return data ? ResourceBytes{data, SizeofResource(module, found)} : ResourceBytes{};
 }
 
-}  // namespace win32
+}  // namespace ui::win32

@@ -5,7 +5,7 @@
 
 #include <cstddef>
 
-namespace win32 {
+namespace ui::win32 {
 
 struct ResourceBytes {
     const void* data = nullptr;  // valid while the module is loaded; never freed
@@ -15,4 +15,4 @@ struct ResourceBytes {
 // The RCDATA resource `id` of the exe (or of `module`); empty when there is none.
 ResourceBytes RcdataResource(int id, HMODULE module = nullptr);
 
-}  // namespace win32
+}  // namespace ui::win32

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <limits>
 
-namespace win32 {
+namespace ui::win32 {
 namespace {
 
 using Microsoft::WRL::ComPtr;
@@ -72,4 +72,4 @@ HBITMAP CreateBitmap(const Pixels& pixels) {
     return bitmap;
 }
 
-}  // namespace win32
+}  // namespace ui::win32

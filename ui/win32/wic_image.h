@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-namespace win32 {
+namespace ui::win32 {
 
 // A decoded picture: rows top-down, 4 bytes a pixel in the order blue, green, red, alpha (not
 // premultiplied), no padding between rows.
@@ -28,4 +28,4 @@ std::optional<Pixels> DecodeImage(const void* data, std::size_t size);
 // cannot make one. The caller owns it (DeleteObject).
 HBITMAP CreateBitmap(const Pixels& pixels);
 
-}  // namespace win32
+}  // namespace ui::win32

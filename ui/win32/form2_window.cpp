@@ -1,0 +1,328 @@
+#include "form2_window.h"
+
+#include "command_button.h"
+#include "control_ids.h"
+#include "picture_box.h"
+#include "resource.h"
+#include "text_box.h"
+#include "window_messages.h"
+#include "window_scale.h"
+#include "window_text.h"
+
+#include "ui/caption_table.h"
+#include "ui/control_table.h"
+#include "ui/fitted_texts.h"
+#include "ui/text_rules.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+namespace ui::win32 {
+namespace {
+
+using enum Control;
+
+constexpr wchar_t kClassName[] = L"TarvolinForm2";
+// A resizable frame with minimise and maximise; the controls never move with it.
+constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = 0;
+// As on Linux: far beyond any locator or distance, yet a pasted novel cannot stall the window.
+// (Wine's own default is 30,000, Windows's 32,767.)
+constexpr WPARAM kLongestFieldText = 32767;
+
+// Creation order is z-order and tab order: the controls that take the focus in tab order, each
+// field just after the label that names it (assistive tools name a field by the label created
+// before it), then the hidden fields.
+std::vector<Control> CreationOrder() {
+    std::vector<Control> order;
+    for (const Control focusable : TabOrder()) {
+        for (const ControlRow& row : ControlTable()) {
+            if (row.kind == ControlKind::Label && row.labelFor == focusable) order.push_back(row.id);
+        }
+        order.push_back(focusable);
+    }
+    for (const ControlRow& row : ControlTable()) {
+        if (row.kind == ControlKind::HiddenTextBox) order.push_back(row.id);
+    }
+    return order;
+}
+
+const PictureNameRow& NamingOf(Control picture) {
+    static const PictureNameRow kUnnamed{picture, PictureRole::Image, u"", u""};
+    for (const PictureNameRow& row : PictureNameTable()) {
+        if (row.picture == picture) return row;
+    }
+    return kUnnamed;
+}
+
+HMENU AsMenu(Control control) { return reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(control))); }
+
+HICON WindowIcon(HINSTANCE instance, int widthMetric, int heightMetric) {
+    return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_WINDOW), IMAGE_ICON,
+                                         GetSystemMetrics(widthMetric), GetSystemMetrics(heightMetric), LR_SHARED));
+}
+
+bool RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
+    WNDCLASSEXW type{};
+    type.cbSize = sizeof type;
+    type.lpfnWndProc = procedure;
+    type.hInstance = instance;
+    type.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    type.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);  // the dialog background
+    type.hIcon = WindowIcon(instance, SM_CXICON, SM_CYICON);
+    type.hIconSm = WindowIcon(instance, SM_CXSMICON, SM_CYSMICON);
+    type.lpszClassName = kClassName;
+    return RegisterClassExW(&type) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+RECT PrimaryWorkArea() {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    return monitor.rcWork;
+}
+
+void SetDefaultLook(HWND button, bool isDefault) {
+    const LONG_PTR want = isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+    if ((GetWindowLongPtrW(button, GWL_STYLE) & BS_TYPEMASK) != want) SendMessageW(button, BM_SETSTYLE, want, TRUE);
+}
+
+}  // namespace
+
+Form2Window::Form2Window(HINSTANCE instance) {
+    if (!RegisterWindowClass(instance, Procedure) || !PictureBox::RegisterClass(instance)) return;
+    const RECT work = PrimaryWorkArea();
+    // Made at its place on the primary monitor, so that it takes that monitor's DPI.
+    CreateWindowExW(kExStyle, kClassName, Wide(std::u16string(kWindowTitle)), kStyle, work.left, work.top, 0, 0,
+                    nullptr, nullptr, instance, this);
+    if (!window_) return;
+    CreateControls();
+    FitToDpi(GetDpiForWindow(window_));
+    CentreOnPrimaryWorkArea();
+    form_.Form_Load();
+    handlersLive_ = true;
+    focusWhenInactive_ = control(TabOrder().front());
+}
+
+Form2Window::~Form2Window() {
+    if (window_) DestroyWindow(window_);
+    if (font_) DeleteObject(font_);
+}
+
+void Form2Window::Show(int showCommand) const {
+    ShowWindow(window_, showCommand);
+    UpdateWindow(window_);
+}
+
+void Form2Window::CreateControls() {
+    for (const Control id : CreationOrder()) {
+        const ControlRow& row = RowOf(id);
+        controls_[static_cast<std::size_t>(id)] = CreateControl(row);
+    }
+}
+
+HWND Form2Window::CreateControl(const ControlRow& row) {
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE));
+    const std::u16string content(row.content);
+    const auto make = [&](DWORD exStyle, const wchar_t* type, DWORD style) {
+        return CreateWindowExW(exStyle, type, Wide(content), WS_CHILD | style, 0, 0, 0, 0, window_, AsMenu(row.id),
+                               instance, nullptr);
+    };
+    switch (row.kind) {
+    case ControlKind::Label:
+        return make(0, WC_STATICW, WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_NOPREFIX);
+    case ControlKind::TextBox:
+    case ControlKind::HiddenTextBox: {
+        // A hidden field is never shown and never takes the focus.
+        const DWORD shown = row.kind == ControlKind::TextBox ? WS_VISIBLE | WS_TABSTOP : 0;
+        HWND field = make(WS_EX_CLIENTEDGE, WC_EDITW, shown | ES_LEFT | ES_AUTOHSCROLL);
+        SendMessageW(field, EM_SETLIMITTEXT, kLongestFieldText, 0);
+        MakeTextBox(field, row.id);
+        return field;
+    }
+    case ControlKind::Button: {
+        // No default button until the second locator is complete.
+        HWND button = make(0, WC_BUTTONW, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON);
+        MakeCommandButton(button);
+        return button;
+    }
+    case ControlKind::PictureBox:
+        return PictureBox::Create(window_, ControlId(row.id), row.content, NamingOf(row.id));
+    }
+    return nullptr;
+}
+
+// The font for the DPI on every control, and the scale at which every text fits in it.
+void Form2Window::FitToDpi(UINT dpi) {
+    dpi_ = dpi;
+    HFONT previous = font_;
+    font_ = CreateMessageFont(dpi_);
+    for (HWND c : controls_) SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+    if (previous) DeleteObject(previous);
+    const std::vector<ControlText> texts = TextsToFit();
+    std::vector<TextToFit> fits;
+    for (const ControlText& t : texts) fits.push_back({control(t.control), RowOf(t.control).kind, t.text});
+    scale_ = SmallestFittingScale(fits, font_, dpi_, [this](double scale) { LayOut(scale); });
+}
+
+// Every control at the scale, in twips at the DPI; 1 at 96 dpi is the window as designed.
+void Form2Window::LayOut(double scale) {
+    const double devicePixelsPerUnit = scale * dpi_ / USER_DEFAULT_SCREEN_DPI;
+    for (const ControlRow& row : ControlTable()) {
+        const PixelRect r = TwipsToPixels(row, devicePixelsPerUnit);
+        MoveWindow(control(row.id), r.left, r.top, r.width, r.height, TRUE);
+        if (PictureBox* picture = PictureBox::Of(control(row.id))) picture->SetDeviceScale(devicePixelsPerUnit);
+    }
+}
+
+SIZE Form2Window::FrameSize() const {
+    const double devicePixelsPerUnit = scale_ * dpi_ / USER_DEFAULT_SCREEN_DPI;
+    RECT frame{0, 0, TwipsToPixels(kClientWidthTwips, devicePixelsPerUnit),
+               TwipsToPixels(kClientHeightTwips, devicePixelsPerUnit)};
+    AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, dpi_);
+    return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+void Form2Window::CentreOnPrimaryWorkArea() const {
+    const RECT work = PrimaryWorkArea();
+    const SIZE frame = FrameSize();
+    SetWindowPos(window_, nullptr, work.left + (work.right - work.left - frame.cx) / 2,
+                 work.top + (work.bottom - work.top - frame.cy) / 2, frame.cx, frame.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LRESULT CALLBACK Form2Window::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* form = static_cast<Form2Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        form->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+    }
+    auto* form = reinterpret_cast<Form2Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!form) return DefWindowProcW(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        form->window_ = nullptr;
+        form->controls_ = {};
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    return form->Handle(message, wParam, lParam);
+}
+
+LRESULT Form2Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        OnCommand(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    // The dialog manager asks for the default button when Enter is pressed in a field.
+    case DM_GETDEFID:
+        return completed_ ? MAKELRESULT(ControlId(Command1), DC_HASDEFID) : 0;
+    case kFocusMoved:
+        FollowFocus();
+        return 0;
+    case WM_ACTIVATE:
+        OnActivate(LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam));
+        return 0;
+    // Another monitor's DPI: the font for it, the layout again, and the place Windows proposes.
+    case WM_DPICHANGED: {
+        FitToDpi(HIWORD(wParam));
+        const RECT* proposed = reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(window_, nullptr, proposed->left, proposed->top, proposed->right - proposed->left,
+                     proposed->bottom - proposed->top, SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
+    // The pictures' borders and focus frame are drawn in system colours: a new scheme (high
+    // contrast) repaints them.
+    case WM_SYSCOLORCHANGE:
+    case WM_THEMECHANGED:
+        RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        break;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        break;
+    }
+    return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+void Form2Window::OnCommand(int id, int code) {
+    const std::optional<Control> source = ControlOfId(id);
+    if (!source) return;
+    const bool clicked = code == BN_CLICKED;
+    // Change notifications start with the load handler: the controls' own creation raises none.
+    const bool changed = code == EN_CHANGE && handlersLive_;
+    switch (*source) {
+    case Command1: if (clicked) form_.Command1_Click(); break;
+    case Command2: if (clicked) form_.Command2_Click(); break;  // also Escape
+    case Picture2: if (clicked) form_.Picture2_Click(); break;
+    case Picture3: if (clicked) form_.Picture3_Click(); break;
+    case Picture4: if (clicked) form_.Picture4_Click(); break;
+    case Text3: if (changed) form_.Text3_Change(); break;
+    case Text5: if (changed) form_.Text5_Change(); break;
+    default: break;
+    }
+}
+
+// The focus leaves with the window and comes back to the control that had it, the compass at first.
+void Form2Window::OnActivate(bool active) {
+    if (active) {
+        SetFocus(IsWindow(focusWhenInactive_) ? focusWhenInactive_ : control(TabOrder().front()));
+        return;
+    }
+    const HWND focus = GetFocus();
+    if (focus && IsChild(window_, focus)) focusWhenInactive_ = focus;
+}
+
+// As in a dialog: a focused push button wears the default-button look, which Enter presses;
+// otherwise Calculate does, once the completion signal came.
+void Form2Window::FollowFocus() const {
+    const HWND focus = GetFocus();
+    const bool onButton = focus && (focus == control(Command1) || focus == control(Command2));
+    for (const Control button : {Command1, Command2}) {
+        SetDefaultLook(control(button), onButton ? focus == control(button) : button == Command1 && completed_);
+    }
+}
+
+std::u16string Form2Window::Text(Control field) const { return WindowText(control(field)); }
+
+// SetWindowTextW sends EN_CHANGE before it returns, so the change handler runs nested. The EDIT
+// notifies even when the text stays the same, so the same text is not written at all: the
+// handler's write-back would recurse for ever, and the write would clear the field's undo.
+void Form2Window::SetText(Control field, std::u16string_view text) {
+    if (Text(field) != text) WriteWindowText(control(field), text);
+}
+
+std::u16string Form2Window::Caption(Control id) const { return WindowText(control(id)); }
+
+void Form2Window::SetCaption(Control id, std::u16string_view caption) {
+    if (Caption(id) != caption) WriteWindowText(control(id), caption);
+}
+
+void Form2Window::PlaceCaret(Control field, std::size_t position) {
+    const auto offset = static_cast<WPARAM>(Utf16Offset(Text(field), position));
+    SendMessageW(control(field), EM_SETSEL, offset, static_cast<LPARAM>(offset));
+    SendMessageW(control(field), EM_SCROLLCARET, 0, 0);
+}
+
+void Form2Window::ShowMessage(std::u16string_view message, std::u16string_view caption) {
+    MessageBoxW(window_, Wide(std::u16string(message)), Wide(std::u16string(caption)), MB_OK);
+}
+
+// From now on Calculate is the default button: Enter in a locator field presses it.
+void Form2Window::SignalCompletion() {
+    completed_ = true;
+    FollowFocus();
+}
+
+// The pictures' names for assistive tools, and the flag of the caption language checked.
+void Form2Window::FollowLanguage(Language language) {
+    for (const PictureNameRow& row : PictureNameTable()) {
+        if (PictureBox* picture = PictureBox::Of(control(row.picture))) picture->FollowLanguage(language);
+    }
+}
+
+void Form2Window::Alert() { MessageBeep(MB_OK); }
+
+void Form2Window::Close() { DestroyWindow(window_); }
+
+}  // namespace ui::win32

@@ -47,13 +47,22 @@ entries() {
     END { if (name != "") print name "|" version "|" publisher }' | grep '^Tarvolin utility|' || true
 }
 shortcuts() { find "$WINEPREFIX/drive_c" -name 'Tarvolin utility.lnk' 2>/dev/null; }
-# Starts a program under Wine and sees its window; then ends it.
+# Starts a program under Wine and sees its window; then ends it, and everything of Wine's with it.
 starts() {
   wine_run "$1" >/dev/null 2>&1 &
-  local window=""
-  window=$(wait_for_window) || true
-  wineserver -k 2>/dev/null || true
-  wait 2>/dev/null || true
+  local program=$! window=""
+  # The first window in a fresh prefix waits for Wine to set up its desktop: on a busy machine
+  # that takes long.
+  window=$(wait_for_window 90) || true
+  # A kill that meets Wine's server while programs are still joining it can miss them: again
+  # until the program has ended.
+  for _ in $(seq 100); do
+    wineserver -k 2>/dev/null || true
+    kill -0 "$program" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill "$program" 2>/dev/null || true
+  wait "$program" 2>/dev/null || true
   [ -n "$window" ]
 }
 

@@ -1,11 +1,12 @@
 # Sourced by the end-to-end scripts.
 # shellcheck shell=bash
 
-# Prints the X window id of the program's window once it is shown; fails after twenty seconds,
-# which only a hang takes, not a busy machine.
+# Prints the X window id of the program's window once it is shown; fails after SECONDS (default
+# twenty), which only a hang takes, not a busy machine.
+#   wait_for_window [SECONDS]
 wait_for_window() {
   local window
-  for _ in $(seq 400); do
+  for _ in $(seq $(( ${1:-20} * 20 ))); do
     window=$(xdotool search --onlyvisible --name '^Tarvolin utility 1.1 - QZ9XQW$' 2>/dev/null | head -n 1) || true
     if [ -n "$window" ]; then
       echo "$window"

@@ -27,6 +27,7 @@ TARVOLIN_WINDOWS_PACKAGES=(
   cmake make g++ g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 googletest util-linux icoutils
   xvfb xauth x11-utils xdotool imagemagick
+  wixl msitools zip unzip
 )
 
 # Installs the packages that are not installed yet; fails loudly when that is impossible.

@@ -43,6 +43,15 @@ constexpr int kClientHeightTwips = 6255;
 // written there; in the second field it tells Calculate that no locator has been typed yet.
 constexpr std::u16string_view kPlaceholderText = u"...";
 
+// The most characters a text field holds: far beyond any locator or distance, yet short enough
+// that a pasted novel cannot stall the window.
+constexpr int kLongestFieldText = 32767;
+
+// A picture box's sunken border, and the frame that shows its focus inside it, in pixels at
+// scale 1.
+constexpr int kPictureBorderPixels = 2;
+constexpr int kFocusFramePixels = 2;
+
 // The locator that the first field holds when the window opens.
 constexpr std::u16string_view kHomeLocator = u"JN61FV";
 

@@ -3,6 +3,7 @@
 #include "command_button.h"
 #include "images.h"
 #include "picture_box.h"
+#include "qt_text.h"
 #include "text_box.h"
 #include "window_accessibility.h"
 #include "window_scale.h"
@@ -33,15 +34,6 @@ using enum Control;
 constexpr int kTitleBarControls = 5;
 constexpr int kTitleBarPadding = 8;
 
-// Far beyond any locator or distance, yet short enough that a pasted novel cannot stall the
-// window: every change re-lays out the whole line, 150-250 ms for a million characters.
-constexpr int kLongestFieldText = 32767;
-
-QString ToQString(std::u16string_view text) {
-    return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
-}
-
-std::u16string FromQString(const QString& text) { return text.toStdU16String(); }
 
 QAccessible::Role AccessibleRole(PictureRole role) {
     switch (role) {
@@ -96,7 +88,7 @@ QWidget* Form2Window::CreateControl(const ControlRow& row) {
         const Control id = row.id;
         auto* field = new TextBox(
             content, [id](const QString& input) { return ToQString(AcceptedInput(id, FromQString(input))); }, this);
-        field->setMaxLength(kLongestFieldText);
+        field->setMaxLength(kLongestFieldText);  // every change re-lays out the whole line
         if (row.kind == ControlKind::HiddenTextBox) {
             field->setFocusPolicy(Qt::NoFocus);
             field->hide();

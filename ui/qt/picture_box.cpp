@@ -1,5 +1,7 @@
 #include "picture_box.h"
 
+#include "ui/control_table.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -7,17 +9,13 @@
 namespace ui::qt {
 namespace {
 
-constexpr int kBorderPixels = 2;
-// The focus frame's width at scale 1, in device-independent pixels: wide enough to see at a glance.
-constexpr int kFocusFramePixels = 2;
-
 bool IsEnter(const QKeyEvent& event) { return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter; }
 
 }  // namespace
 
 PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    setLineWidth(kBorderPixels);
+    setLineWidth(kPictureBorderPixels);
     setFocusPolicy(Qt::StrongFocus);
 }
 
@@ -28,7 +26,7 @@ void PictureBox::setPicture(const Picture& picture) {
 
 void PictureBox::setScale(qreal scale) {
     scale_ = scale;
-    setLineWidth(qRound(kBorderPixels * scale));
+    setLineWidth(qRound(kPictureBorderPixels * scale));
     update();
 }
 

@@ -1,5 +1,7 @@
 #include "window_scale.h"
 
+#include "ui/scale_search.h"
+
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,9 +22,6 @@ constexpr int kLineEditVerticalMargin = 1;
 // The spare pixel at the right of and below a text: glyphs may reach the last pixel of their advance
 // and of their font's height.
 constexpr int kSparePixels = 1;
-// How far each further try raises the scale when whole pixels fall short.
-constexpr qreal kScaleStep = 1.0 / 64;
-constexpr int kMostTries = 64;
 
 QRect ButtonFace(const QPushButton& button) {
     QStyleOptionButton option;
@@ -84,15 +83,13 @@ bool EveryTextFits(std::span<const TextToFit> texts) {
 }  // namespace
 
 qreal SmallestFittingScale(std::span<const TextToFit> texts, const std::function<void(qreal)>& layOut) {
-    layOut(1);
-    if (EveryTextFits(texts)) return 1;
-    qreal scale = 1;
-    for (const TextToFit& fit : texts) scale = std::max(scale, ScaleNeeded(fit));
-    for (int tries = 1;; ++tries) {
-        layOut(scale);
-        if (EveryTextFits(texts) || tries == kMostTries) return scale;
-        scale += kScaleStep;
-    }
+    return ui::SmallestFittingScale(
+        layOut, [texts] { return EveryTextFits(texts); },
+        [texts] {
+            qreal scale = 0;
+            for (const TextToFit& fit : texts) scale = std::max(scale, ScaleNeeded(fit));
+            return scale;
+        });
 }
 
 }  // namespace ui::qt

@@ -27,9 +27,6 @@ constexpr wchar_t kClassName[] = L"TarvolinForm2";
 // A resizable frame with minimise and maximise; the controls never move with it.
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = 0;
-// As on Linux: far beyond any locator or distance, yet a pasted novel cannot stall the window.
-// (Wine's own default is 30,000, Windows's 32,767.)
-constexpr WPARAM kLongestFieldText = 32767;
 
 // Creation order is z-order and tab order: the controls that take the focus in tab order, each
 // field just after the label that names it (assistive tools name a field by the label created
@@ -137,6 +134,7 @@ HWND Form2Window::CreateControl(const ControlRow& row) {
         // A hidden field is never shown and never takes the focus.
         const DWORD shown = row.kind == ControlKind::TextBox ? WS_VISIBLE | WS_TABSTOP : 0;
         HWND field = make(WS_EX_CLIENTEDGE, WC_EDITW, shown | ES_LEFT | ES_AUTOHSCROLL);
+        // Set even so: Wine's own default is 30,000, Windows's 32,767.
         SendMessageW(field, EM_SETLIMITTEXT, kLongestFieldText, 0);
         MakeTextBox(field, row.id);
         return field;

@@ -13,9 +13,6 @@ namespace ui::win32 {
 namespace {
 
 constexpr wchar_t kClassName[] = L"TarvolinPictureBox";
-constexpr int kBorderUnits = 2;
-// Wide enough to see at a glance.
-constexpr int kFocusFrameUnits = 2;
 // Bit 30 of a key message's lParam: the key was down before, so this one is the key's repeat.
 constexpr LPARAM kKeyWasDown = 1 << 30;
 
@@ -157,7 +154,7 @@ int PictureBox::DevicePixels(int units) const { return static_cast<int>(std::lro
 void PictureBox::Paint(HDC dc) const {
     RECT box;
     GetClientRect(window_, &box);
-    const int border = DevicePixels(kBorderUnits);
+    const int border = DevicePixels(kPictureBorderPixels);
     DrawSunkenBorder(dc, box, border);
     const RECT interior{box.left + border, box.top + border, box.right - border, box.bottom - border};
     if (interior.right <= interior.left || interior.bottom <= interior.top) return;
@@ -184,7 +181,7 @@ void PictureBox::DrawFocusFrame(HDC dc, const RECT& interior) const {
     GetClientRect(GetParent(window_), &parent);
     MapWindowPoints(GetParent(window_), window_, reinterpret_cast<POINT*>(&parent), 2);
     if (!IntersectRect(&shown, &interior, &parent)) return;
-    const int w = DevicePixels(kFocusFrameUnits);
+    const int w = DevicePixels(kFocusFramePixels);
     Fill(dc, shown.left, shown.top, shown.right, shown.top + w, COLOR_HIGHLIGHT);
     Fill(dc, shown.left, shown.bottom - w, shown.right, shown.bottom, COLOR_HIGHLIGHT);
     Fill(dc, shown.left, shown.top, shown.left + w, shown.bottom, COLOR_HIGHLIGHT);

@@ -1,5 +1,7 @@
 #include "window_scale.h"
 
+#include "ui/scale_search.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -10,8 +12,6 @@ namespace {
 constexpr int kButtonFaceInset = 3;
 // Glyphs may reach the last pixel of their advance and of the font's height.
 constexpr int kSparePixels = 1;
-constexpr double kScaleStep = 1.0 / 64;
-constexpr int kMostTries = 64;
 constexpr UINT kDesignDpi = 96;
 
 SIZE SizeOf(const RECT& r) { return {r.right - r.left, r.bottom - r.top}; }
@@ -89,15 +89,13 @@ HFONT CreateMessageFont(UINT dpi) {
 double SmallestFittingScale(std::span<const TextToFit> texts, HFONT font, UINT dpi,
                             const std::function<void(double)>& layOut) {
     const ScreenText screen(font);
-    layOut(1);
-    if (EveryTextFits(screen.dc(), texts, dpi)) return 1;
-    double scale = 1;
-    for (const TextToFit& fit : texts) scale = std::max(scale, ScaleNeeded(screen.dc(), fit, dpi));
-    for (int tries = 1;; ++tries) {
-        layOut(scale);
-        if (EveryTextFits(screen.dc(), texts, dpi) || tries == kMostTries) return scale;
-        scale += kScaleStep;
-    }
+    return ui::SmallestFittingScale(
+        layOut, [&] { return EveryTextFits(screen.dc(), texts, dpi); },
+        [&] {
+            double scale = 0;
+            for (const TextToFit& fit : texts) scale = std::max(scale, ScaleNeeded(screen.dc(), fit, dpi));
+            return scale;
+        });
 }
 
 }  // namespace ui::win32

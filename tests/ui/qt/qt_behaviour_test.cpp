@@ -4,6 +4,7 @@
 #include "../behaviour_table.h"
 
 #include "ui/control_table.h"
+#include "ui/qt/qt_text.h"
 
 #include <QClipboard>
 
@@ -11,10 +12,7 @@ namespace {
 
 using behaviour::SeenMessage;
 using ui::Control;
-
-QString ToQString(std::u16string_view text) {
-    return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
-}
+using ui::qt::ToQString;
 
 // Drives the window with QTest's events, as a user would; every message box is looked at and
 // dismissed with OK.

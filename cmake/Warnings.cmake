@@ -3,7 +3,7 @@
 option(TARVOLIN_WERROR "Treat warnings in the project's own code as errors" OFF)
 
 function(tarvolin_warnings target)
-  target_compile_options(${target} PRIVATE -Wall -Wextra)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
   # GCC 12 reports overlapping copies that cannot happen when short strings are assigned or put in
   # front of a std::string with optimisation on (GCC bug 105329): -Wrestrict there says nothing.
   if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)

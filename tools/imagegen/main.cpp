@@ -1,17 +1,16 @@
 // Draws the program's five built-in images and the desktop icons, deterministically:
-//   imagegen OUTPUT_DIR
+//   imagegen OUTPUT_DIR ICON_DIR
 // writes compass.bmp (208 x 415, 24-bit), flag_uk.jpg and flag_it.jpg (40 x 20),
-// ruler.jpg (99 x 35), tarvolin.ico (24 x 24: a 256-colour and a 32-bit image) and
-// tarvolin-24.png, tarvolin-48.png, tarvolin-128.png, tarvolin-256.png for the desktop icon
-// theme and the window icon, and tarvolin-windows.ico, the Windows program file's icon, with the
-// sizes Explorer, the taskbar and Alt+Tab ask for. Each picture is drawn a second time at twice the size
-// (compass@2x.bmp and so on) for screens of higher density: the same drawing, not an enlargement.
+// ruler.jpg (99 x 35) and tarvolin-24.png, tarvolin-48.png, tarvolin-128.png, tarvolin-256.png
+// for the desktop icon theme and the window icon into OUTPUT_DIR. Each picture is drawn a second
+// time at twice the size (compass@2x.bmp and so on) for screens of higher density: the same
+// drawing, not an enlargement. Into ICON_DIR go the images that only the icon files hold, for
+// icotool to put together: tarvolin-24-256colours.png, the window icon's 256-colour image, and
+// tarvolin-windows-016.png to -064.png, the Windows program file's icon at the sizes Explorer, the
+// taskbar and Alt+Tab ask for (numbered so that they list in order of size).
 // Run through tools/make-images; the outputs are committed under ui/images/.
-#include "ico_file.h"
-
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
@@ -270,15 +269,19 @@ QImage DrawIcon(int size) {
     return image;
 }
 
-// The sizes of the Windows program file's icon, in pixels: those Windows shell surfaces use at
-// 100% to 200% display scale (16 to 64), and 256 for large views.
-constexpr int kWindowsIconSizes[] = {16, 20, 24, 32, 40, 48, 64, 256};
+// The sizes of the Windows program file's icon stored as bitmaps, in pixels: those Windows shell
+// surfaces use at 100% to 200% display scale. Its 256 px image, for large views, is tarvolin-256.png.
+constexpr int kWindowsIconSizes[] = {16, 20, 24, 32, 40, 48, 64};
 
-bool WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) return true;
-    std::fprintf(stderr, "imagegen: cannot write %s\n", qPrintable(path));
-    return false;
+// The 256-colour image of the window icon: the drawing reduced to a palette, each pixel either
+// opaque or fully transparent, as a 1-bit mask keeps it.
+QImage PaletteImage(const QImage& argb) {
+    const QImage indexed = argb.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+    QImage out(argb.size(), QImage::Format_ARGB32);
+    for (int y = 0; y < argb.height(); ++y)
+        for (int x = 0; x < argb.width(); ++x)
+            out.setPixel(x, y, qAlpha(argb.pixel(x, y)) < 128 ? 0 : indexed.pixel(x, y) | 0xff000000);
+    return out;
 }
 
 bool Save(const QImage& image, const QString& path, const char* format, int quality = -1) {
@@ -313,25 +316,25 @@ bool SaveBoth(const std::pair<QImage, QImage>& images, const QDir& out, const ch
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);  // fonts need a GUI application
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: imagegen OUTPUT_DIR\n");
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: imagegen OUTPUT_DIR ICON_DIR\n");
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
+    const QDir icons(QString::fromLocal8Bit(argv[2]));
     bool ok = SaveBoth(DrawAtBothScales(DrawCompass), out, "compass", "bmp", "BMP") &&
               SaveBoth(DrawAtBothScales(DrawUnitedKingdomFlag), out, "flag_uk", "jpg", "JPG", 92) &&
               SaveBoth(DrawAtBothScales(DrawItalianFlag), out, "flag_it", "jpg", "JPG", 92) &&
               SaveBoth(DrawAtBothScales(DrawRuler), out, "ruler", "jpg", "JPG", 90);
     const QImage icon = DrawIcon(24);
-    QFile ico(out.filePath("tarvolin.ico"));
-    ok = ok && ico.open(QIODevice::WriteOnly) && ico.write(IconFile(icon)) > 0;
-    ico.close();
-    ok = ok && Save(icon, out.filePath("tarvolin-24.png"), "PNG");
+    ok = ok && Save(icon, out.filePath("tarvolin-24.png"), "PNG") &&
+         Save(PaletteImage(icon), icons.filePath("tarvolin-24-256colours.png"), "PNG");
     for (const int size : {48, 128, 256}) {
         ok = ok && Save(DrawIcon(size), out.filePath(QStringLiteral("tarvolin-%1.png").arg(size)), "PNG");
     }
-    QList<QImage> windowsIcon;
-    for (const int size : kWindowsIconSizes) windowsIcon.append(DrawIcon(size));
-    ok = ok && WriteFile(out.filePath("tarvolin-windows.ico"), MultiSizeIconFile(windowsIcon));
+    for (const int size : kWindowsIconSizes) {
+        const QString name = QStringLiteral("tarvolin-windows-%1.png").arg(size, 3, 10, QLatin1Char('0'));
+        ok = ok && Save(DrawIcon(size), icons.filePath(name), "PNG");
+    }
     return ok ? 0 : 1;
 }

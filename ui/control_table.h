@@ -2,6 +2,7 @@
 // end builds its window from this table, and the handlers name the controls by its ids.
 #pragma once
 
+#include <cstddef>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -16,7 +17,14 @@ enum class Control {
     Picture1, Picture2, Picture3, Picture4,
 };
 
+constexpr std::size_t kControlCount = 18;
+
 enum class ControlKind { Label, TextBox, HiddenTextBox, Button, PictureBox };
+
+class Form2;
+// The handler of Form2 that a control's event runs: the click of a button or a picture, the change
+// of a field's text.
+using Handler = void (Form2::*)();
 
 struct ControlRow {
     Control id;
@@ -26,7 +34,8 @@ struct ControlRow {
     int width, height;    // twips, outer size including the border
     std::u16string_view content;  // initial text or caption; for a picture box, its image file
     int tabIndex;
-    Control labelFor = id;  // for a label: the field it names, also for assistive tools
+    Handler handler = nullptr;  // what its click or text change runs; none for most
+    Control labelFor = id;      // for a label: the field it names, also for assistive tools
 };
 
 // The window's title, the same in both caption languages.
@@ -57,6 +66,10 @@ constexpr std::u16string_view kHomeLocator = u"JN61FV";
 
 std::span<const ControlRow> ControlTable();
 const ControlRow& RowOf(Control control);
+
+// Whether a front end makes a control for the row. The hidden coordinate fields are never shown
+// and never take the focus: their texts are held without one (HiddenFields).
+bool IsShown(const ControlRow& row);
 
 // The controls that take the focus, in the order Tab moves through them: increasing tab index,
 // labels and hidden fields skipped. The first one has the focus when the window opens.

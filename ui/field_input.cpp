@@ -6,6 +6,8 @@ namespace ui {
 
 std::u16string_view FirstLine(std::u16string_view text) { return text.substr(0, text.find_first_of(u"\r\n")); }
 
+bool SelectsTextOnClick(std::u16string_view text) { return text == kPlaceholderText; }
+
 std::u16string AcceptedInput(Control field, std::u16string_view input) {
     std::u16string accepted(FirstLine(input));
     if (field == Control::Text3 || field == Control::Text5) accepted = UpperCaseAscii(std::move(accepted));

@@ -18,4 +18,9 @@ std::u16string AcceptedInput(Control field, std::u16string_view input);
 // Text up to its first line break (carriage return or line feed).
 std::u16string_view FirstLine(std::u16string_view text);
 
+// Whether a click that brings the focus into a field selects the field's whole text: while it
+// shows the placeholder "...", so that what the user types replaces it instead of landing after
+// it. (Tab selects a field's text on every desktop already.)
+bool SelectsTextOnClick(std::u16string_view text);
+
 }  // namespace ui

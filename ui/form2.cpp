@@ -21,6 +21,10 @@ std::u16string NumberText(const std::string& text) { return FromLatin1(text); }
 
 }  // namespace
 
+void Form2::HandleEvent(Control control) {
+    if (const Handler handler = RowOf(control).handler) (this->*handler)();
+}
+
 // The layout opens the window in Italian; the tag, and what follows the language, agree with it.
 void Form2::Form_Load() {
     languageTag_ = LanguageTagOf(Language::Italian);

@@ -3,7 +3,7 @@
 // besides its controls, the language tag, and the exact kilometres behind the distance it wrote.
 //
 // A front end creates its controls from the control table, makes one Form2 over them, runs
-// Form_Load before the window is first shown, and then calls the handler of each event: a click
+// Form_Load before the window is first shown, and then hands each event to HandleEvent: a click
 // on Command1, Command2, Picture2, Picture3 or Picture4, a change of the text of Text3 or Text5.
 #pragma once
 
@@ -31,6 +31,10 @@ public:
 
     // "ita" or "eng": the caption language the flags last chose.
     std::u16string_view LanguageTag() const { return languageTag_; }
+
+    // Runs the handler that the control table wires to the control's event (its click, or the
+    // change of its text); a control with none does nothing.
+    void HandleEvent(Control control);
 
     // Event handlers, one per control and event.
     void Form_Load();

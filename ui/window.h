@@ -4,12 +4,13 @@
 //
 // The promises every implementation keeps:
 //   - Events reach the handlers one at a time, and each runs to completion.
-//   - SetText on Text3 or Text5 runs that field's change handler (Form2::Text3_Change,
-//     Form2::Text5_Change) synchronously, nested inside SetText, when and only when the text
-//     actually changes. A write of the text the field already holds raises nothing: without that
-//     the upper-casing write-back would recurse for ever. (Qt's textChanged already skips an
-//     unchanged text; a Win32 EDIT notifies EN_CHANGE on every WM_SETTEXT, so the Win32 front end
-//     skips such writes itself.) Typing and pasting raise the same handler after each change.
+//   - SetText on Text3 or Text5 runs that field's change handler (through Form2::HandleEvent)
+//     synchronously, nested inside SetText, when and only when the text actually changes. A write
+//     of the text the field already holds raises nothing: without that the upper-casing write-back
+//     would recur for ever. Neither toolkit promises it (a Win32 EDIT notifies EN_CHANGE on every
+//     WM_SETTEXT, and Qt's setText would clear the field's edit history even for the same text),
+//     so each front end skips such writes itself. Typing and pasting raise the same handler after
+//     each change.
 //   - Text and Caption return exactly what the control holds, blanks included.
 //   - ShowMessage is modal and blocks until the user dismisses it; no other handler of the
 //     window runs meanwhile.
@@ -28,7 +29,8 @@ class Window {
 public:
     // The current text of a text field.
     virtual std::u16string Text(Control field) const = 0;
-    // Replaces the text of a text field; see above for the change handler.
+    // Replaces the text of a text field, the hidden coordinate fields too; see above for the
+    // change handler.
     virtual void SetText(Control field, std::u16string_view text) = 0;
 
     // The caption of a label or button: exactly the text last set.

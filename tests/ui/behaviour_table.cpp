@@ -16,12 +16,22 @@ Step Append(ui::Control field, std::u16string_view keys) { return {Kind::Append,
 Step Backspace(ui::Control field) { return {Kind::Backspace, field, {}}; }
 Step Paste(ui::Control field, std::u16string_view text) { return {Kind::Paste, field, std::u16string(text)}; }
 Step Click(ui::Control control) { return {Kind::Click, control, {}}; }
-Step Enter(ui::Control control) { return {Kind::PressEnter, control, {}}; }
+Step DoubleClick(ui::Control control) { return {Kind::DoubleClick, control, {}}; }
+Step Focus(ui::Control control) { return {Kind::Focus, control, {}}; }
+Step Press(Key key) { return {Kind::Press, Text1, {}, key}; }
+// Focuses the control, then presses the key on it.
+Step Press(ui::Control control, Key key) { return {Kind::Press, control, {}, key, 0, true}; }
+Step Enter(ui::Control control) { return Press(control, Key::Enter); }
+Step Keys(std::u16string_view keys) { return {Kind::Keys, Text1, std::u16string(keys)}; }
 Step Write(ui::Control control, std::u16string_view text) { return {Kind::Write, control, std::u16string(text)}; }
 Step Shows(ui::Control control, std::u16string_view text) { return {Kind::Shows, control, std::u16string(text)}; }
 Step NothingChanged() { return {Kind::NothingChanged, Text1, {}}; }
 Step MessageBox(std::u16string_view caption) { return {Kind::MessageBox, Text1, std::u16string(caption)}; }
 Step Closed() { return {Kind::Closed, Text1, {}}; }
+Step HasFocus(ui::Control control) { return {Kind::HasFocus, control, {}}; }
+Step DefaultButton(ui::Control button) { return {Kind::DefaultButton, button, {}}; }
+Step NoDefaultButton() { return {Kind::NoDefaultButton, Text1, {}}; }
+Step Notified(ui::Control field, int count) { return {Kind::Notified, field, {}, Key::Enter, count}; }
 
 // Types both locators and presses Calculate.
 std::vector<Step> Calculate(std::u16string_view first, std::u16string_view second) {
@@ -167,6 +177,65 @@ void AddLocatorFieldRows(std::vector<Row>& rows) {
     rows.push_back({"PastingALowerCaseLocatorCompletesIt",
                     {Paste(Text5, u"io91wmx"), Shows(Text5, u"IO91WMX"), Enter(Text5), Shows(Text1, u"..."),
                      Paste(Text5, u"io91wm"), Shows(Text5, u"IO91WM"), Enter(Text5), Shows(Text1, u" 323")}});
+
+    // A write by the program runs the field's handler nested when, and only when, it changes the
+    // text: a lower-case text is written back upper-cased, and the write-back, which changes
+    // nothing, raises nothing more. Typed letters arrive upper-cased and need no write-back. Each
+    // run puts the caret after the last character, where typing goes on.
+    rows.push_back({"AChangeNotifiesOnceAndAWriteBackOnceMore",
+                    {Write(Text5, u"jn45ll"), Notified(Text5, 2), Shows(Text5, u"JN45LL"), Focus(Text5), Keys(u"x"),
+                     Shows(Text5, u"JN45LLX"), Notified(Text5, 1), Write(Text3, u"IO91WM"), Notified(Text3, 1),
+                     Write(Text3, u"IO91WM"), Notified(Text3, 0), Write(Text5, u"..."), Notified(Text5, 1),
+                     Write(Text5, u"..."), Notified(Text5, 0), Append(Text3, u"a"), Notified(Text3, 1),
+                     Shows(Text3, u"IO91WMA"), Write(Text6, u"abc"), Notified(Text3, 0), Notified(Text5, 0)}});
+
+    // The completion signal makes Calculate the button that Enter in a locator field presses.
+    rows.push_back({"CompletionSignalMakesCalculateTheDefaultButton",
+                    {NoDefaultButton(), Type(Text3, u"JN61FA"), NoDefaultButton(), Type(Text5, u"JN61F"),
+                     NoDefaultButton(), Append(Text5, u"v"), DefaultButton(Command1), Enter(Text5),
+                     Shows(Text1, u" 360"), Append(Text5, u"X"), DefaultButton(Command1)}});
+
+    // A field that gets the focus while it shows the placeholder selects it, by a click or by Tab,
+    // so that what is typed replaces it; a click into any other text puts the caret at its end.
+    struct FocusCase {
+        const char* name;
+        ui::Control field, before;
+        std::u16string_view shown;
+        bool byTab;
+        std::u16string_view typed, after;
+    };
+    const FocusCase focus[] = {
+        {"ClickSelectsTheSecondLocatorsPlaceholder", Text5, Text3, u"...", false, u"io91wm", u"IO91WM"},
+        {"TabSelectsTheSecondLocatorsPlaceholder", Text5, Text3, u"...", true, u"io91wm", u"IO91WM"},
+        {"ClickSelectsTheDistancePlaceholder", Text6, Text5, u"...", false, u"100", u"100"},
+        {"TabSelectsTheBearingPlaceholder", Text1, Picture1, u"...", true, u"90", u"90"},
+        {"ClickOnFourDotsSelectsNothing", Text6, Text5, u"....", false, u"1", u"....1"},
+        {"ClickOnBlankAndDotsSelectsNothing", Text6, Text5, u" ...", false, u"1", u" ...1"},
+    };
+    for (const FocusCase& f : focus) {
+        rows.push_back({std::string("Focus") + f.name,
+                        {Write(f.field, f.shown), Focus(f.before), f.byTab ? Press(Key::Tab) : Click(f.field),
+                         HasFocus(f.field), Keys(f.typed), Shows(f.field, f.after)}});
+    }
+
+    // Ctrl+Z takes back the last edit, typed or pasted, in the locator fields as in the others:
+    // there the upper-casing must not have rewritten the text the edit made.
+    struct UndoCase {
+        const char* name;
+        ui::Control field;
+        bool pasted;
+        std::u16string_view shown, before;
+    };
+    const UndoCase undo[] = {
+        {"FirstLocatorTyped", Text3, false, u"JN45LL", u"JN61FV"}, {"SecondLocatorTyped", Text5, false, u"JN45LL", u"..."},
+        {"DistanceTyped", Text6, false, u"jn45ll", u"..."},        {"FirstLocatorPasted", Text3, true, u"JN45LL", u"JN61FV"},
+        {"SecondLocatorPasted", Text5, true, u"JN45LL", u"..."},   {"DistancePasted", Text6, true, u"jn45ll", u"..."},
+    };
+    for (const UndoCase& u : undo) {
+        rows.push_back({std::string("UndoTakesBackAnEdit") + u.name,
+                        {u.pasted ? Paste(u.field, u"jn45ll\r\nnext line") : Type(u.field, u"jn45ll"),
+                         Shows(u.field, u.shown), Press(Key::Undo), Shows(u.field, u.before)}});
+    }
 }
 
 void AddButtonRows(std::vector<Row>& rows) {
@@ -178,6 +247,27 @@ void AddButtonRows(std::vector<Row>& rows) {
                      Enter(Picture2), Shows(Command1, u"Calculate"), Shows(Label3, u"Miles"), Enter(Picture3),
                      Shows(Command1, u"Calcola"), Enter(Picture1), NothingChanged()}});
     rows.push_back({"ExitClosesTheWindow", Calculate(u"JN61FV", u"JN45LL") + std::vector{Click(Command2), Closed()}});
+    // The space bar clicks a focused picture and presses a focused button.
+    rows.push_back({"SpaceClicksTheFocusedPictureOrButton",
+                    {Write(Text6, u"100"), Press(Picture4, Key::Space), Shows(Text6, u"62"), Shows(Label3, u"Miglia"),
+                     Press(Picture2, Key::Space), Shows(Command1, u"Calculate"), Shows(Label3, u"Miles"),
+                     Press(Picture3, Key::Space), Shows(Label3, u"Miglia"), Type(Text5, u"JN45LL"),
+                     Press(Command1, Key::Space), Shows(Text1, u" 326"), Press(Command2, Key::Space), Closed()}});
+    // The second press of a double-click is no new click.
+    rows.push_back({"ADoubleClickOnAPictureIsOneClick",
+                    {Write(Text6, u"100"), DoubleClick(Picture4), Shows(Text6, u"62"), Shows(Label3, u"Miglia"),
+                     DoubleClick(Picture4), Shows(Text6, u"100"), Shows(Label3, u"Km"), DoubleClick(Picture2),
+                     Shows(Command1, u"Calculate"), DoubleClick(Picture3), Shows(Command1, u"Calcola")}});
+    // The focus starts on the compass; Tab goes through the controls by their tab index, labels
+    // skipped, and round again; Shift+Tab goes back.
+    const ui::Control chain[] = {Picture1, Text1,    Text3,    Text5,    Text6,   Command1,
+                                 Command2, Picture2, Picture3, Picture4, Picture1};
+    std::vector<Step> tabs = {HasFocus(Picture1)};
+    for (std::size_t i = 1; i < std::size(chain); ++i) tabs = tabs + std::vector{Press(Key::Tab), HasFocus(chain[i])};
+    for (std::size_t i = std::size(chain) - 1; i > 0; --i) {
+        tabs = tabs + std::vector{Press(Key::ShiftTab), HasFocus(chain[i - 1])};
+    }
+    rows.push_back({"FocusStartsOnTheCompassAndTabFollowsTheTabIndex", tabs});
 }
 
 void AddCaptionRows(std::vector<Row>& rows) {
@@ -267,10 +357,7 @@ std::vector<Row> AllRows() {
     return rows;
 }
 
-bool IsAction(Kind kind) {
-    return kind == Kind::Type || kind == Kind::Append || kind == Kind::Backspace || kind == Kind::Paste ||
-           kind == Kind::Click || kind == Kind::PressEnter || kind == Kind::Write;
-}
+bool IsAction(Kind kind) { return kind <= Kind::Write; }
 
 void Act(const Step& step, WindowDriver& driver) {
     switch (step.kind) {
@@ -279,7 +366,13 @@ void Act(const Step& step, WindowDriver& driver) {
     case Kind::Backspace: driver.Backspace(step.control); break;
     case Kind::Paste: driver.Paste(step.control, step.text); break;
     case Kind::Click: driver.Click(step.control); break;
-    case Kind::PressEnter: driver.PressEnter(step.control); break;
+    case Kind::DoubleClick: driver.DoubleClick(step.control); break;
+    case Kind::Focus: driver.Focus(step.control); break;
+    case Kind::Press:
+        if (step.focusFirst) driver.Focus(step.control);
+        driver.Press(step.key);
+        break;
+    case Kind::Keys: driver.Keys(step.text); break;
     case Kind::Write: driver.Write(step.control, step.text); break;
     default: break;
     }
@@ -292,15 +385,35 @@ const char* KindName(Kind kind) {
     case Kind::Backspace: return "backspace";
     case Kind::Paste: return "paste";
     case Kind::Click: return "click";
-    case Kind::PressEnter: return "enter";
+    case Kind::DoubleClick: return "double-click";
+    case Kind::Focus: return "focus";
+    case Kind::Press: return "press";
+    case Kind::Keys: return "keys";
     case Kind::Write: return "write";
     case Kind::Shows: return "shows";
     case Kind::NothingChanged: return "nothing changed";
     case Kind::MessageBox: return "message box";
     case Kind::Closed: return "closed";
+    case Kind::HasFocus: return "has the focus";
+    case Kind::DefaultButton: return "default button";
+    case Kind::NoDefaultButton: return "no default button";
+    case Kind::Notified: return "notified";
     }
     return "?";
 }
+
+const char* KeyName(Key key) {
+    switch (key) {
+    case Key::Tab: return " Tab";
+    case Key::ShiftTab: return " Shift+Tab";
+    case Key::Undo: return " Ctrl+Z";
+    case Key::Space: return " Space";
+    case Key::Enter: return " Enter";
+    }
+    return " ?";
+}
+
+std::string NameOf(std::optional<ui::Control> control) { return control ? ui::RowOf(*control).name : "none"; }
 
 }  // namespace
 
@@ -318,12 +431,18 @@ Snapshot TakeSnapshot(WindowDriver& driver) {
 }
 
 void Run(const Row& row, WindowDriver& driver) {
+    const auto doubleClicks = [](const Step& step) { return step.kind == Kind::DoubleClick; };
+    if (!driver.TakesDoubleClicks() && std::any_of(row.steps.begin(), row.steps.end(), doubleClicks)) {
+        GTEST_SKIP() << "this window takes no double-clicks";
+    }
     Snapshot beforeAction;
     std::size_t messagesBeforeAction = 0;
     for (std::size_t i = 0; i < row.steps.size(); ++i) {
         const Step& step = row.steps[i];
         SCOPED_TRACE(testing::Message() << "step " << i + 1 << ": " << KindName(step.kind) << " "
-                                        << ui::RowOf(step.control).name << " \"" << Utf8(step.text) << "\"");
+                                        << ui::RowOf(step.control).name << " \"" << Utf8(step.text) << "\""
+                                        << (step.kind == Kind::Press ? KeyName(step.key) : "")
+                                        << (step.kind == Kind::Notified ? " " + std::to_string(step.count) : ""));
         if (IsAction(step.kind)) {
             ASSERT_FALSE(driver.Closed()) << "the window closed before this step";
             beforeAction = TakeSnapshot(driver);
@@ -347,6 +466,10 @@ void Run(const Row& row, WindowDriver& driver) {
             break;
         }
         case Kind::Closed: EXPECT_TRUE(driver.Closed()); break;
+        case Kind::HasFocus: EXPECT_EQ(NameOf(driver.Focused()), NameOf(step.control)); break;
+        case Kind::DefaultButton: EXPECT_EQ(NameOf(driver.DefaultButton()), NameOf(step.control)); break;
+        case Kind::NoDefaultButton: EXPECT_EQ(NameOf(driver.DefaultButton()), NameOf(std::nullopt)); break;
+        case Kind::Notified: EXPECT_EQ(driver.ChangesNotified(step.control), step.count); break;
         default: break;
         }
     }

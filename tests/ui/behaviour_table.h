@@ -15,17 +15,24 @@ namespace behaviour {
 struct Step {
     enum class Kind {
         // Actions.
-        Type, Append, Backspace, Paste, Click, PressEnter, Write,
+        Type, Append, Backspace, Paste, Click, DoubleClick, Focus, Press, Keys, Write,
         // Checks.
-        Shows,           // the control shows text
-        NothingChanged,  // every text and caption is as before the last action
-        MessageBox,      // the last action showed one box, captioned text, with an empty message,
-                         // while the window still showed what it did before that action
-        Closed,          // the window has closed
+        Shows,            // the control shows text
+        NothingChanged,   // every text and caption is as before the last action
+        MessageBox,       // the last action showed one box, captioned text, with an empty message,
+                          // while the window still showed what it did before that action
+        Closed,           // the window has closed
+        HasFocus,         // the control has the focus
+        DefaultButton,    // Enter in a locator field presses the control
+        NoDefaultButton,  // Enter in a locator field presses nothing
+        Notified,         // the last action ran the field's change handler count times
     };
     Kind kind;
     ui::Control control = ui::Control::Text1;
     std::u16string text;
+    Key key = Key::Enter;     // the key pressed
+    int count = 0;            // the notifications expected
+    bool focusFirst = false;  // the key is pressed on control, focused first
 };
 
 struct Row {
@@ -37,7 +44,8 @@ struct Row {
 const std::vector<Row>& Rows();
 
 // Runs the row's steps on a freshly opened window through driver, reporting each failed check.
-// An action that brings up a message box where the row expects none fails too.
+// An action that brings up a message box where the row expects none fails too. A row with a step
+// the window cannot take is skipped.
 void Run(const Row& row, WindowDriver& driver);
 
 // Every text and caption the driver reads back.

@@ -1,6 +1,11 @@
 // A window held in memory: a test double of the window contract that keeps every promise a front
 // end keeps (above all the nested change handler, raised only for a real change), drives the
 // handlers as a user's clicks and keys would, and records what the handlers asked of it.
+//
+// Its fields behave as the desktop's do where the behaviour table looks: the focus moves by Tab
+// in tab order and by clicks, Tab into a field selects its text, a click selects the placeholder
+// (the shared rule of ui/field_input.h), typing replaces a selection, and Ctrl+Z takes back the
+// last edit of a field, the program's writes included. It has no mouse to double-click with.
 #pragma once
 
 #include "window_driver.h"
@@ -10,6 +15,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,11 +46,18 @@ public:
     void Backspace(ui::Control field) override;
     void Paste(ui::Control field, std::u16string_view text) override;
     void Click(ui::Control control) override;
-    void PressEnter(ui::Control control) override;
+    void DoubleClick(ui::Control control) override;
+    void Focus(ui::Control control) override;
+    void Press(Key key) override;
+    void Keys(std::u16string_view keys) override;
     void Write(ui::Control control, std::u16string_view text) override;
     std::u16string Shown(ui::Control control) override;
+    ui::Control Focused() override { return focus_; }
+    std::optional<ui::Control> DefaultButton() override;
+    int ChangesNotified(ui::Control field) override;
     const std::vector<SeenMessage>& Messages() override { return messages_; }
     bool Closed() override { return closed_; }
+    bool TakesDoubleClicks() const override { return false; }
 
     // What the handlers asked of the window.
     struct FieldWrite {
@@ -52,26 +65,41 @@ public:
         std::u16string text;
         int depth;  // how many change handlers were running when it was asked for
     };
-    std::vector<FieldWrite> writes;            // every SetText, changed or not
-    std::vector<ui::Control> changes;     // every change handler run, in order
+    std::vector<FieldWrite> writes;        // every SetText, changed or not
+    std::vector<ui::Control> changes;      // every change handler run, in order
     int deepestNesting = 0;                // the most change handlers running at once
     int completionSignals = 0;
     int alerts = 0;
     std::vector<ui::Language> followedLanguages;
-    std::size_t Caret(ui::Control field) const { return carets_[Index(field)]; }
+    std::size_t Caret(ui::Control field) const { return fields_[Index(field)].caret; }
 
 private:
-    static std::size_t Index(ui::Control control) { return static_cast<std::size_t>(control); }
-    // The user's own edit of a field: the text changes, then its change handler runs.
-    void UserEdit(ui::Control field, std::u16string text, std::size_t caret);
-    void RaiseChange(ui::Control field);
-    void InsertAtCaret(ui::Control field, std::u16string_view typed);
+    // What a field holds besides its text.
+    struct FieldState {
+        std::size_t caret = 0;
+        bool allSelected = false;
+        std::optional<std::u16string> undo;  // the text before its last edit
+        bool editedInAction = false;          // the current action's edits merge into one
+    };
 
-    std::array<std::u16string, 18> contents_;
-    std::array<std::size_t, 18> carets_{};
+    static std::size_t Index(ui::Control control) { return static_cast<std::size_t>(control); }
+    void BeginAction();
+    // Replaces a field's text as an edit that Ctrl+Z takes back, then runs its change handler.
+    void Edit(ui::Control field, std::u16string text, std::size_t caret);
+    void RaiseChange(ui::Control field);
+    // Typed or pasted text replaces the selection or lands at the caret, as the input rule takes it.
+    void Insert(ui::Control field, std::u16string_view typed);
+    void TypeKeys(ui::Control field, std::u16string_view keys);
+    void SelectAll(ui::Control field);
+    void Undo(ui::Control field);
+
+    std::array<std::u16string, ui::kControlCount> contents_;
+    std::array<FieldState, ui::kControlCount> fields_{};
+    ui::Control focus_;
     std::vector<SeenMessage> messages_;
     bool closed_ = false;
     int handlersRunning_ = 0;
+    std::size_t changesBeforeAction_ = 0;
     ui::Form2 form_{*this};
 };
 

@@ -116,3 +116,4 @@ TEST_F(Win32WindowTest, AssistiveToolsPressThePictures) {
 }
 
 }  // namespace
+

@@ -1,6 +1,6 @@
 // What the behaviour table cannot say in the window's terms: how the Win32 controls carry out the
-// contract (the nested write, undo, the default button, the message box), Windows's own keys
-// (Tab, Escape), and the layout at a DPI.
+// contract (the caret, the default button's look, the message box), Windows's own keys
+// (Escape), and the layout at a DPI.
 #include "window_fixture.h"
 
 #include "../ui/behaviour_table.h"
@@ -14,6 +14,7 @@
 
 #include <commctrl.h>
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -48,45 +49,6 @@ std::string Describe(const RECT& r) {
 
 LONG_PTR ButtonType(HWND button) { return GetWindowLongPtrW(button, GWL_STYLE) & BS_TYPEMASK; }
 
-// --- The change notification ---
-
-// A write runs the field's handler nested, before it returns, only when the text changes: a
-// lower-case text is written back upper-cased by the nested run, whose own write-back of the same
-// text notifies nothing. Typed letters reach the field upper-cased and need no write-back at all.
-TEST_F(Win32WindowTest, ChangeNotificationsNestOnceAndOnlyForAChange) {
-    struct Row {
-        const char* name;
-        Control field;
-        std::u16string write;  // written by the program; empty: "a" typed at the end instead
-        int changes, deepest;
-        std::u16string shown;
-    };
-    const Row rows[] = {
-        {"lower case written", Text5, u"jn45ll", 2, 2, u"JN45LL"},
-        {"upper case written", Text3, u"IO91WM", 1, 1, u"IO91WM"},
-        {"same text written", Text5, u"...", 0, 0, u"..."},
-        {"letter typed", Text3, u"", 1, 1, u"JN61FVA"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        Win32WindowTest::TearDown();
-        Win32WindowTest::SetUp();
-        NotificationWatch watch(form->handle(), control(row.field), EN_CHANGE);
-        if (row.write.empty()) {
-            driver->Append(row.field, u"a");
-        } else {
-            form->SetText(row.field, row.write);
-        }
-        EXPECT_EQ(watch.count, row.changes);
-        EXPECT_EQ(watch.deepest, row.deepest);
-        EXPECT_EQ(form->Text(row.field), row.shown);
-        if (row.changes > 0) {
-            EXPECT_EQ(Selection(control(row.field)), std::make_pair(DWORD(row.shown.size()), DWORD(row.shown.size())))
-                << "caret after the last character";
-        }
-    }
-}
-
 TEST_F(Win32WindowTest, TheCaretCountsCharactersNotUnits) {
     const std::u16string text = u"\U0001F600ab";  // one character in two UTF-16 units, then two
     form->SetText(Text6, text);
@@ -97,56 +59,57 @@ TEST_F(Win32WindowTest, TheCaretCountsCharactersNotUnits) {
     EXPECT_EQ(Selection(control(Text6)), std::make_pair(DWORD(4), DWORD(4))) << "the selection cancelled";
 }
 
-// --- Undo ---
-
-// The fields keep their edit history: Ctrl+Z takes back the last edit, typed or pasted, in the
-// locator fields as in the others (there the upper-casing must not have rewritten the text).
-TEST_F(Win32WindowTest, CtrlZTakesBackTheLastEdit) {
-    struct Row {
-        Control field;
-        bool paste;
-        std::u16string shown;
-    };
-    const Row rows[] = {{Text3, false, u"JN45LL"}, {Text5, false, u"JN45LL"}, {Text6, false, u"jn45ll"},
-                        {Text3, true, u"JN45LL"},  {Text5, true, u"JN45LL"},  {Text6, true, u"jn45ll"}};
-    for (const Row& row : rows) {
-        SCOPED_TRACE(Name(row.field) + (row.paste ? " pasted" : " typed"));
-        const std::u16string before = form->Text(row.field);
-        if (row.paste) {
-            driver->Paste(row.field, u"jn45ll\r\nnext line");
-        } else {
-            driver->Type(row.field, u"jn45ll");
-        }
-        ASSERT_EQ(form->Text(row.field), row.shown);
-        driver->Act([&] { driver->PressKey('Z', false, true); });
-        EXPECT_EQ(form->Text(row.field), before);
-        form->SetText(row.field, before);
-    }
-}
-
 // --- The default button ---
 
-TEST_F(Win32WindowTest, CompletionSignalMakesCalculateTheDefaultButton) {
-    const auto defaultId = [this] { return SendMessageW(form->handle(), DM_GETDEFID, 0, 0); };
-    const LRESULT calculate = MAKELRESULT(ui::win32::ControlId(Command1), DC_HASDEFID);
-    driver->Type(Text3, u"JN61FA");  // six characters in the first field do nothing
-    driver->Type(Text5, u"JN61F");
-    EXPECT_EQ(HIWORD(defaultId()), 0) << "no default button before the signal";
-    EXPECT_EQ(ButtonType(control(Command1)), BS_PUSHBUTTON);
-    driver->Append(Text5, u"v");
-    EXPECT_EQ(defaultId(), calculate);
-    EXPECT_EQ(ButtonType(control(Command1)), BS_DEFPUSHBUTTON);
-    // As in a dialog, a focused button is the one Enter presses while it has the focus.
-    driver->Focus(Command2);
-    EXPECT_EQ(ButtonType(control(Command2)), BS_DEFPUSHBUTTON);
-    EXPECT_EQ(ButtonType(control(Command1)), BS_PUSHBUTTON);
-    EXPECT_EQ(defaultId(), calculate);
-    driver->Act([&] { driver->PressKey(VK_TAB); });  // on to the English flag
-    EXPECT_EQ(GetFocus(), control(Picture2));
-    EXPECT_EQ(ButtonType(control(Command1)), BS_DEFPUSHBUTTON);
-    EXPECT_EQ(ButtonType(control(Command2)), BS_PUSHBUTTON);
-    driver->PressEnter(Text5);
-    EXPECT_EQ(form->Text(Text1), u" 360");
+// As in a dialog, a focused button wears the default-button look, which Enter presses; wherever
+// else the focus goes, by Tab or by a click, the look goes back to Calculate once the completion
+// signal came, and to no button before it.
+TEST_F(Win32WindowTest, TheDefaultButtonLookFollowsTheFocus) {
+    enum Move { Focus, Tab, Click };
+    struct Row {
+        const char* name;
+        Move move;
+        Control to;
+        LONG_PTR calculate, exit;  // the buttons' looks afterwards
+    };
+    constexpr LONG_PTR kPlain = BS_PUSHBUTTON, kDefault = BS_DEFPUSHBUTTON;
+    const Row before[] = {
+        {"into a field", Focus, Text5, kPlain, kPlain},
+        {"onto Calculate", Focus, Command1, kDefault, kPlain},
+        {"from a button into a field", Focus, Text3, kPlain, kPlain},
+        {"onto Exit", Focus, Command2, kPlain, kDefault},
+        {"from a button into a field by a click", Click, Text6, kPlain, kPlain},
+        {"onto Calculate by a click", Click, Command1, kDefault, kPlain},
+        {"from Exit onto a flag by Tab", Tab, Picture2, kPlain, kPlain},
+    };
+    const Row after[] = {
+        {"into a field", Focus, Text5, kDefault, kPlain},
+        {"onto Exit", Focus, Command2, kPlain, kDefault},
+        {"from a button into a field", Focus, Text3, kDefault, kPlain},
+        {"onto Exit again", Focus, Command2, kPlain, kDefault},
+        {"from a button into a field by a click", Click, Text6, kDefault, kPlain},
+        {"onto Calculate by a click", Click, Command1, kDefault, kPlain},
+        {"from Exit onto a flag by Tab", Tab, Picture2, kDefault, kPlain},
+    };
+    const auto walk = [&](std::span<const Row> rows, const char* when) {
+        for (const Row& row : rows) {
+            SCOPED_TRACE(std::string(when) + ": " + row.name);
+            if (row.move == Tab) {
+                driver->Focus(Command2);
+                driver->Press(behaviour::Key::Tab);
+            } else if (row.move == Click) {
+                driver->Act([&] { driver->MouseClick(row.to); });
+            } else {
+                driver->Focus(row.to);
+            }
+            ASSERT_EQ(GetFocus(), control(row.to));
+            EXPECT_EQ(ButtonType(control(Command1)), row.calculate);
+            EXPECT_EQ(ButtonType(control(Command2)), row.exit);
+        }
+    };
+    walk(before, "before the completion signal");
+    driver->Type(Text5, u"JN61FV");
+    walk(after, "after it");
 }
 
 // --- The message box ---
@@ -181,20 +144,6 @@ TEST_F(Win32WindowTest, EscapeIsExit) {
     }
 }
 
-TEST_F(Win32WindowTest, FocusStartsOnTheCompassAndTabFollowsTheTabOrder) {
-    const std::vector<Control> order = {Picture1, Text1,    Text3,    Text5,    Text6,   Command1,
-                                        Command2, Picture2, Picture3, Picture4, Picture1};
-    EXPECT_EQ(GetFocus(), control(Picture1));
-    for (std::size_t i = 1; i < order.size(); ++i) {
-        driver->Act([&] { driver->PressKey(VK_TAB); });
-        EXPECT_EQ(GetFocus(), control(order[i])) << "Tab from " << Name(order[i - 1]);
-    }
-    for (std::size_t i = order.size() - 1; i > 0; --i) {
-        driver->Act([&] { driver->PressKey(VK_TAB, true); });
-        EXPECT_EQ(GetFocus(), control(order[i - 1])) << "Shift+Tab from " << Name(order[i]);
-    }
-}
-
 TEST_F(Win32WindowTest, FocusComesBackWithTheWindow) {
     driver->Focus(Text5);
     HWND other = CreateWindowExW(0, WC_STATICW, L"another window", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
@@ -208,39 +157,6 @@ TEST_F(Win32WindowTest, FocusComesBackWithTheWindow) {
     DestroyWindow(other);
 }
 
-// Typing into a field that shows the placeholder replaces it, whether the focus came by a click
-// or by Tab; a click into any other text puts the caret where it lands.
-TEST_F(Win32WindowTest, FocusOnThePlaceholderSelectsIt) {
-    struct Row {
-        Control field, before;
-        std::u16string shown;
-        bool byTab;
-        std::u16string typed, after;
-    };
-    const Row rows[] = {
-        {Text5, Text3, u"...", false, u"io91wm", u"IO91WM"}, {Text5, Text3, u"...", true, u"io91wm", u"IO91WM"},
-        {Text6, Text5, u"...", false, u"100", u"100"},       {Text1, Picture1, u"...", true, u"90", u"90"},
-        {Text6, Text5, u"....", false, u"1", u"....1"},      {Text6, Text5, u" ...", false, u"1", u" ...1"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(Name(row.field) + " \"" + behaviour::Utf8(row.shown) + "\" by " + (row.byTab ? "Tab" : "click"));
-        form->SetText(row.field, row.shown);
-        driver->Focus(row.before);
-        driver->Act([&] {
-            if (row.byTab) {
-                driver->PressKey(VK_TAB);
-            } else {
-                RECT box;
-                GetClientRect(control(row.field), &box);
-                driver->MouseClick(row.field, POINT{box.right - 4, box.bottom / 2});  // past the text's end
-            }
-        });
-        ASSERT_EQ(GetFocus(), control(row.field));
-        driver->Act([&] { driver->TypeKeys(row.typed); });
-        EXPECT_EQ(form->Text(row.field), row.after);
-    }
-}
-
 // --- Layout ---
 
 TEST_F(Win32WindowTest, At96DpiTheWindowIsLaidOutAsDesigned) {
@@ -251,6 +167,7 @@ TEST_F(Win32WindowTest, At96DpiTheWindowIsLaidOutAsDesigned) {
     EXPECT_EQ(client.right, 492);
     EXPECT_EQ(client.bottom, 417);
     for (const ui::ControlRow& row : ui::ControlTable()) {
+        if (!ui::IsShown(row)) continue;
         const RECT r = RectInParent(control(row.id));
         EXPECT_TRUE(SameRect(r, ui::TwipsToPixels(row))) << row.name << " at " << Describe(r);
     }
@@ -280,24 +197,10 @@ TEST_F(Win32WindowTest, TheWindowIsCentredOnTheWorkAreaInAResizableFrame) {
     EXPECT_EQ(Describe(RectInParent(control(Picture4))), Describe(ruler));
 }
 
-// The hidden fields keep and accept texts, are never shown and never take the focus by Tab.
-TEST_F(Win32WindowTest, HiddenFieldsAreNeitherShownNorTabStops) {
-    for (const Control hidden : {Text2, Text4, Text7, Text8}) {
-        SCOPED_TRACE(Name(hidden));
-        EXPECT_FALSE(IsWindowVisible(control(hidden)));
-        EXPECT_EQ(GetWindowLongPtrW(control(hidden), GWL_STYLE) & WS_TABSTOP, 0);
-        EXPECT_EQ(form->Text(hidden), std::u16string(ui::RowOf(hidden).content));
-    }
-    driver->Type(Text5, u"JN45LL");
-    driver->Click(Command1);
-    EXPECT_EQ(form->Text(Text7), u"41.8958333333333");
-    EXPECT_FALSE(IsWindowVisible(control(Text7)));
-}
-
 // Windows's own limit, set explicitly: Wine's default is 30,000.
 TEST_F(Win32WindowTest, EveryFieldHoldsAtMost32767Characters) {
     for (const ui::ControlRow& row : ui::ControlTable()) {
-        if (row.kind != ui::ControlKind::TextBox && row.kind != ui::ControlKind::HiddenTextBox) continue;
+        if (row.kind != ui::ControlKind::TextBox) continue;
         EXPECT_EQ(SendMessageW(control(row.id), EM_GETLIMITTEXT, 0, 0), 32767) << row.name;
     }
     ASSERT_TRUE(win32_test::SetClipboardText(std::u16string(40000, u'a')));
@@ -381,6 +284,7 @@ TEST_F(Win32WindowTest, ANewDpiBringsItsFontAndLayout) {
     EXPECT_EQ(Describe(frame), Describe(proposed));
     const double devicePixelsPerUnit = form->scale() * 2;
     for (const ui::ControlRow& row : ui::ControlTable()) {
+        if (!ui::IsShown(row)) continue;
         const RECT r = RectInParent(control(row.id));
         EXPECT_TRUE(SameRect(r, ui::TwipsToPixels(row, devicePixelsPerUnit))) << row.name << " at " << Describe(r);
     }

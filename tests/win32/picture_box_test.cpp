@@ -209,8 +209,9 @@ TEST_F(Win32WindowTest, PictureBoxesDrawInTheSystemsColours) {
 
 // --- Clicks ---
 
-// A click is a press and a release inside the box; a double-click is one click; the space bar and
-// Enter click a focused picture, once however long the key is held.
+// A press released outside the box is no click, a held space bar clicks once, and BM_CLICK clicks
+// as it does a button. (A click, a double-click, the space bar and Enter are rows of the behaviour
+// table.)
 TEST_F(Win32WindowTest, WhatCountsAsOneClickOfAPicture) {
     struct Row {
         const char* name;
@@ -218,26 +219,12 @@ TEST_F(Win32WindowTest, WhatCountsAsOneClickOfAPicture) {
         int clicks;
     };
     const Row rows[] = {
-        {"press and release", [](win32_test::Win32Driver& d, HWND) { d.MouseClick(Picture4); }, 1},
-        {"double-click", [](win32_test::Win32Driver& d, HWND) { d.MouseClick(Picture4, std::nullopt, true); }, 1},
         {"release outside",
          [](win32_test::Win32Driver&, HWND picture) {
              PostMessageW(picture, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
              PostMessageW(picture, WM_LBUTTONUP, 0, MAKELPARAM(-20, 5));
          },
          0},
-        {"space bar",
-         [](win32_test::Win32Driver& d, HWND) {
-             d.Focus(Picture4);
-             d.PressKey(VK_SPACE);
-         },
-         1},
-        {"Enter",
-         [](win32_test::Win32Driver& d, HWND) {
-             d.Focus(Picture4);
-             d.PressKey(VK_RETURN);
-         },
-         1},
         {"space bar held",
          [](win32_test::Win32Driver& d, HWND picture) {
              d.Focus(Picture4);
@@ -250,11 +237,11 @@ TEST_F(Win32WindowTest, WhatCountsAsOneClickOfAPicture) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        NotificationWatch clicks(form->handle(), control(Picture4), BN_CLICKED);
+        win32_test::NotificationWatch clicks(form->handle(), control(Picture4), BN_CLICKED);
         driver->Act([&] { row.act(*driver, control(Picture4)); });
         EXPECT_EQ(clicks.count, row.clicks);
     }
-    EXPECT_EQ(form->Caption(Label3), u"Km") << "six clicks in all, kilometres again";
+    EXPECT_EQ(form->Caption(Label3), u"Km") << "two clicks in all, kilometres again";
 }
 
 }  // namespace

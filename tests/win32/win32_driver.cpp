@@ -3,10 +3,13 @@
 #include "../ui/behaviour_table.h"
 
 #include "ui/text_rules.h"
+#include "ui/win32/control_ids.h"
 #include "ui/win32/message_loop.h"
 #include "ui/win32/window_text.h"
 
 #include <gtest/gtest.h>
+
+#include <commctrl.h>
 
 #include <algorithm>
 #include <cstring>
@@ -57,7 +60,42 @@ bool SetClipboardText(std::u16string_view text) {
     return placed;
 }
 
+NotificationWatch::NotificationWatch(HWND window, HWND control, WORD code)
+    : window_(window), control_(control), code_(code) {
+    SetWindowSubclass(window_, Procedure, reinterpret_cast<UINT_PTR>(this), reinterpret_cast<DWORD_PTR>(this));
+}
+
+NotificationWatch::~NotificationWatch() {
+    if (IsWindow(window_)) RemoveWindowSubclass(window_, Procedure, reinterpret_cast<UINT_PTR>(this));
+}
+
+LRESULT CALLBACK NotificationWatch::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                              DWORD_PTR data) {
+    auto* watch = reinterpret_cast<NotificationWatch*>(data);
+    if (message != WM_COMMAND || HIWORD(wParam) != watch->code_ || reinterpret_cast<HWND>(lParam) != watch->control_)
+        return DefSubclassProc(window, message, wParam, lParam);
+    ++watch->count;
+    watch->deepest = std::max(watch->deepest, ++watch->depth_);
+    const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+    --watch->depth_;
+    return result;
+}
+
+Win32Driver::Win32Driver(ui::win32::Form2Window& form) : form_(form) {
+    for (const ui::ControlRow& row : ui::ControlTable()) {
+        if (row.handler && row.kind == ui::ControlKind::TextBox) {
+            changes_[row.id] = std::make_unique<NotificationWatch>(window_, Handle(row.id), EN_CHANGE);
+        }
+    }
+}
+
+// An action within an action is part of it.
 void Win32Driver::Act(const std::function<void()>& action) {
+    if (activeDriver == this) {
+        action();
+        return;
+    }
+    for (const auto& [field, watch] : changes_) changesBeforeAction_[field] = watch->count;
     activeDriver = this;
     const UINT_PTR timer = SetTimer(nullptr, 0, kBoxLookInterval, LookForBox);
     action();
@@ -101,7 +139,7 @@ void Win32Driver::Inspect(HWND box) {
     PostMessageW(box, WM_COMMAND, IDOK, 0);
 }
 
-void Win32Driver::Focus(ui::Control control) {
+void Win32Driver::FocusNow(ui::Control control) {
     SetFocus(Handle(control));
     Pump(window_);
 }
@@ -170,7 +208,7 @@ void Win32Driver::MouseClick(ui::Control control, std::optional<POINT> at, bool 
 
 void Win32Driver::Type(ui::Control field, std::u16string_view keys) {
     Act([&] {
-        Focus(field);
+        FocusNow(field);
         SelectAll(field);
         PressKey(VK_DELETE);
         TypeKeys(keys);
@@ -179,7 +217,7 @@ void Win32Driver::Type(ui::Control field, std::u16string_view keys) {
 
 void Win32Driver::Append(ui::Control field, std::u16string_view keys) {
     Act([&] {
-        Focus(field);
+        FocusNow(field);
         CaretToEnd(field);
         TypeKeys(keys);
     });
@@ -187,7 +225,7 @@ void Win32Driver::Append(ui::Control field, std::u16string_view keys) {
 
 void Win32Driver::Backspace(ui::Control field) {
     Act([&] {
-        Focus(field);
+        FocusNow(field);
         CaretToEnd(field);
         PressKey(VK_BACK);
     });
@@ -196,7 +234,7 @@ void Win32Driver::Backspace(ui::Control field) {
 void Win32Driver::Paste(ui::Control field, std::u16string_view text) {
     ASSERT_TRUE(SetClipboardText(text));
     Act([&] {
-        Focus(field);
+        FocusNow(field);
         SelectAll(field);
         PressKey('V', false, true);
     });
@@ -206,17 +244,80 @@ void Win32Driver::Click(ui::Control control) {
     Act([&] { MouseClick(control); });
 }
 
-void Win32Driver::PressEnter(ui::Control control) {
+void Win32Driver::DoubleClick(ui::Control control) {
+    Act([&] { MouseClick(control, std::nullopt, true); });
+}
+
+void Win32Driver::Focus(ui::Control control) {
+    Act([&] { FocusNow(control); });
+}
+
+void Win32Driver::Press(behaviour::Key key) {
     Act([&] {
-        Focus(control);
-        PressKey(VK_RETURN);
+        switch (key) {
+        case behaviour::Key::Tab: PressKey(VK_TAB); break;
+        case behaviour::Key::ShiftTab: PressKey(VK_TAB, true); break;
+        case behaviour::Key::Undo: PressKey('Z', false, true); break;
+        case behaviour::Key::Space: PressKey(VK_SPACE); break;
+        case behaviour::Key::Enter: PressKey(VK_RETURN); break;
+        }
     });
 }
 
-void Win32Driver::Write(ui::Control control, std::u16string_view text) {
-    Act([&] { ui::win32::WriteWindowText(Handle(control), text); });
+void Win32Driver::Keys(std::u16string_view keys) {
+    Act([&] { TypeKeys(keys); });
 }
 
-std::u16string Win32Driver::Shown(ui::Control control) { return ui::win32::WindowText(Handle(control)); }
+// Through the window, as the program writes.
+void Win32Driver::Write(ui::Control control, std::u16string_view text) {
+    const ui::ControlKind kind = ui::RowOf(control).kind;
+    Act([&] {
+        if (kind == ui::ControlKind::Label || kind == ui::ControlKind::Button) {
+            form_.SetCaption(control, text);
+        } else {
+            form_.SetText(control, text);
+        }
+    });
+}
+
+std::u16string Win32Driver::Shown(ui::Control control) {
+    const ui::ControlKind kind = ui::RowOf(control).kind;
+    return kind == ui::ControlKind::Label || kind == ui::ControlKind::Button ? form_.Caption(control) : form_.Text(control);
+}
+
+ui::Control Win32Driver::Focused() {
+    const HWND focus = GetFocus();
+    for (const ui::ControlRow& row : ui::ControlTable()) {
+        if (focus && Handle(row.id) == focus) return row.id;
+    }
+    ADD_FAILURE() << "the focus is on no control of the window";
+    return ui::Control::Label1;
+}
+
+// What the dialog manager presses for Enter in a field; a field's focus lets the default look
+// show on that button alone.
+std::optional<ui::Control> Win32Driver::DefaultButton() {
+    const LRESULT answer = SendMessageW(window_, DM_GETDEFID, 0, 0);
+    const std::optional<ui::Control> button =
+        HIWORD(answer) == DC_HASDEFID ? ui::win32::ControlOfId(LOWORD(answer)) : std::nullopt;
+    if (ui::RowOf(Focused()).kind != ui::ControlKind::Button) {
+        for (const ui::Control c : {ui::Control::Command1, ui::Control::Command2}) {
+            const bool look = (GetWindowLongPtrW(Handle(c), GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+            EXPECT_EQ(look, button == c) << ui::RowOf(c).name << "'s default-button look";
+        }
+    }
+    return button;
+}
+
+int Win32Driver::ChangesNotified(ui::Control field) {
+    const auto watch = changes_.find(field);
+    return watch == changes_.end() ? 0 : watch->second->count - changesBeforeAction_[field];
+}
+
+int Win32Driver::DeepestNesting() const {
+    int deepest = 0;
+    for (const auto& [field, watch] : changes_) deepest = std::max(deepest, watch->deepest);
+    return deepest;
+}
 
 }  // namespace win32_test

@@ -11,6 +11,8 @@
 #include <windows.h>
 
 #include <functional>
+#include <map>
+#include <memory>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -29,23 +31,49 @@ struct BoxSeen {
     bool ownerEnabled = true;  // the window still took input meanwhile
 };
 
+// Counts one control's WM_COMMAND notifications of one code (EN_CHANGE, BN_CLICKED) as they reach
+// the window, and how deep they nest: one arriving while another is being handled is a level deeper.
+class NotificationWatch {
+public:
+    NotificationWatch(HWND window, HWND control, WORD code);
+    NotificationWatch(const NotificationWatch&) = delete;
+    NotificationWatch& operator=(const NotificationWatch&) = delete;
+    ~NotificationWatch();
+
+    int count = 0;
+    int deepest = 0;
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data);
+    HWND window_, control_;
+    WORD code_;
+    int depth_ = 0;
+};
+
 class Win32Driver : public behaviour::WindowDriver {
 public:
-    explicit Win32Driver(ui::win32::Form2Window& form) : form_(form) {}
+    explicit Win32Driver(ui::win32::Form2Window& form);
 
     void Type(ui::Control field, std::u16string_view keys) override;
     void Append(ui::Control field, std::u16string_view keys) override;
     void Backspace(ui::Control field) override;
     void Paste(ui::Control field, std::u16string_view text) override;
     void Click(ui::Control control) override;
-    void PressEnter(ui::Control control) override;
+    void DoubleClick(ui::Control control) override;
+    void Focus(ui::Control control) override;
+    void Press(behaviour::Key key) override;
+    void Keys(std::u16string_view keys) override;
     void Write(ui::Control control, std::u16string_view text) override;
     std::u16string Shown(ui::Control control) override;
+    ui::Control Focused() override;
+    std::optional<ui::Control> DefaultButton() override;
+    int ChangesNotified(ui::Control field) override;
     const std::vector<behaviour::SeenMessage>& Messages() override { return messages_; }
     bool Closed() override { return !IsWindow(window_); }
 
-    // The same as single steps, for the Windows tests.
-    void Focus(ui::Control control);
+    // The most change notifications of a locator field that were ever handled at once.
+    int DeepestNesting() const;
+
     // A key pressed and released on the focused control, with Shift or Ctrl held if asked.
     void PressKey(WORD virtualKey, bool shift = false, bool control = false);
     void TypeKeys(std::u16string_view keys);
@@ -58,6 +86,7 @@ public:
 
 private:
     HWND Handle(ui::Control control) const { return form_.control(control); }
+    void FocusNow(ui::Control control);
     void SelectAll(ui::Control field);
     void CaretToEnd(ui::Control field);
     void PostKey(HWND target, UINT message, WORD virtualKey);
@@ -69,6 +98,9 @@ private:
     std::vector<behaviour::SeenMessage> messages_;
     std::vector<BoxSeen> boxes_;
     std::vector<HWND> dismissed_;
+    // The change notifications of the fields with a change handler.
+    std::map<ui::Control, std::unique_ptr<NotificationWatch>> changes_;
+    std::map<ui::Control, int> changesBeforeAction_;
 };
 
 // Puts text on the clipboard, as another program's copy would.

@@ -35,34 +35,3 @@ protected:
     std::unique_ptr<ui::win32::Form2Window> form;
     std::unique_ptr<win32_test::Win32Driver> driver;
 };
-
-// Counts one control's WM_COMMAND notifications of one code (EN_CHANGE, BN_CLICKED) as they reach
-// the window, and how deep they nest: one arriving while another is being handled is a level deeper.
-class NotificationWatch {
-public:
-    NotificationWatch(HWND window, HWND control, WORD code) : window_(window), control_(control), code_(code) {
-        SetWindowSubclass(window_, Procedure, kId, reinterpret_cast<DWORD_PTR>(this));
-    }
-    NotificationWatch(const NotificationWatch&) = delete;
-    NotificationWatch& operator=(const NotificationWatch&) = delete;
-    ~NotificationWatch() { RemoveWindowSubclass(window_, Procedure, kId); }
-
-    int count = 0;
-    int deepest = 0;
-
-private:
-    static constexpr UINT_PTR kId = 77;
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
-        auto* watch = reinterpret_cast<NotificationWatch*>(data);
-        if (message != WM_COMMAND || HIWORD(wParam) != watch->code_ || reinterpret_cast<HWND>(lParam) != watch->control_)
-            return DefSubclassProc(window, message, wParam, lParam);
-        ++watch->count;
-        watch->deepest = std::max(watch->deepest, ++watch->depth_);
-        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
-        --watch->depth_;
-        return result;
-    }
-    HWND window_, control_;
-    WORD code_;
-    int depth_ = 0;
-};

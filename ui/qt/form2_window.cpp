@@ -5,7 +5,7 @@
 #include "picture_box.h"
 #include "qt_text.h"
 #include "text_box.h"
-#include "window_accessibility.h"
+#include "picture_accessibility.h"
 #include "window_scale.h"
 
 #include "ui/control_table.h"
@@ -47,7 +47,7 @@ QAccessible::Role AccessibleRole(PictureRole role) {
 }  // namespace
 
 Form2Window::Form2Window(QWidget* parent) : QWidget(parent) {
-    InstallWindowAccessibility();
+    InstallPictureAccessibility();
     setObjectName("Form2");
     setWindowTitle(ToQString(kWindowTitle));
     setWindowIcon(LoadWindowIcon());
@@ -65,6 +65,7 @@ QString Form2Window::languageTag() const { return ToQString(form_.LanguageTag())
 
 void Form2Window::CreateControls() {
     for (const ControlRow& row : ControlTable()) {
+        if (!IsShown(row)) continue;
         QWidget* widget = CreateControl(row);
         widget->setObjectName(row.name);
         controls_[static_cast<std::size_t>(row.id)] = widget;
@@ -83,18 +84,14 @@ QWidget* Form2Window::CreateControl(const ControlRow& row) {
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return label;
     }
-    case ControlKind::TextBox:
-    case ControlKind::HiddenTextBox: {
+    case ControlKind::TextBox: {
         const Control id = row.id;
         auto* field = new TextBox(
             content, [id](const QString& input) { return ToQString(AcceptedInput(id, FromQString(input))); }, this);
         field->setMaxLength(kLongestFieldText);  // every change re-lays out the whole line
-        if (row.kind == ControlKind::HiddenTextBox) {
-            field->setFocusPolicy(Qt::NoFocus);
-            field->hide();
-        }
         return field;
     }
+    case ControlKind::HiddenTextBox: break;
     case ControlKind::Button: {
         auto* button = new CommandButton(content, this);
         button->setAutoDefault(false);  // no default button until the second locator is complete
@@ -115,15 +112,20 @@ void Form2Window::SetTabOrder() {
     control(order.front())->setFocus();
 }
 
+// Each control's event, as the control table wires it. textChanged, not textEdited: the change
+// handlers also run, nested, when the program writes the text.
 void Form2Window::ConnectEvents() {
-    connect(button(Command1), &QPushButton::clicked, this, [this] { form_.Command1_Click(); });
-    connect(button(Command2), &QPushButton::clicked, this, [this] { form_.Command2_Click(); });
-    connect(picture(Picture2), &PictureBox::clicked, this, [this] { form_.Picture2_Click(); });
-    connect(picture(Picture3), &PictureBox::clicked, this, [this] { form_.Picture3_Click(); });
-    connect(picture(Picture4), &PictureBox::clicked, this, [this] { form_.Picture4_Click(); });
-    // textChanged, not textEdited: the handlers also run, nested, when the program writes the text.
-    connect(field(Text3), &QLineEdit::textChanged, this, [this] { form_.Text3_Change(); }, Qt::DirectConnection);
-    connect(field(Text5), &QLineEdit::textChanged, this, [this] { form_.Text5_Change(); }, Qt::DirectConnection);
+    for (const ControlRow& row : ControlTable()) {
+        if (!row.handler) continue;
+        const auto handle = [this, id = row.id] { form_.HandleEvent(id); };
+        switch (row.kind) {
+        case ControlKind::Button: connect(button(row.id), &QPushButton::clicked, this, handle); break;
+        case ControlKind::PictureBox: connect(picture(row.id), &PictureBox::clicked, this, handle); break;
+        case ControlKind::TextBox: connect(field(row.id), &QLineEdit::textChanged, this, handle, Qt::DirectConnection); break;
+        case ControlKind::Label:
+        case ControlKind::HiddenTextBox: break;
+        }
+    }
     connect(field(Text3), &QLineEdit::returnPressed, this, &Form2Window::PressDefaultButton);
     connect(field(Text5), &QLineEdit::returnPressed, this, &Form2Window::PressDefaultButton);
 }
@@ -131,6 +133,7 @@ void Form2Window::ConnectEvents() {
 // Every control and the client area at the window's scale; 1 is the window as designed.
 void Form2Window::LayOut(qreal scale) {
     for (const ControlRow& row : ControlTable()) {
+        if (!IsShown(row)) continue;
         const PixelRect r = TwipsToPixels(row, scale);
         control(row.id)->setGeometry(r.left, r.top, r.width, r.height);
     }
@@ -152,12 +155,18 @@ QLineEdit* Form2Window::field(Control id) const { return static_cast<QLineEdit*>
 PictureBox* Form2Window::picture(Control id) const { return static_cast<PictureBox*>(control(id)); }
 QPushButton* Form2Window::button(Control id) const { return static_cast<QPushButton*>(control(id)); }
 
-std::u16string Form2Window::Text(Control id) const { return FromQString(field(id)->text()); }
+std::u16string Form2Window::Text(Control id) const {
+    return HiddenFields::Holds(id) ? hiddenFields_.Text(id) : FromQString(field(id)->text());
+}
 
 // QLineEdit notifies textChanged synchronously, which runs the change handler nested. The same
 // text is not written at all: setText would clear the field's edit history (and with it undo)
 // and move the caret even where it changes nothing.
 void Form2Window::SetText(Control id, std::u16string_view text) {
+    if (HiddenFields::Holds(id)) {
+        hiddenFields_.SetText(id, text);
+        return;
+    }
     const QString newText = ToQString(text);
     if (field(id)->text() != newText) field(id)->setText(newText);
 }

@@ -5,6 +5,7 @@
 #include "qt_translation.h"
 
 #include "ui/form2.h"
+#include "ui/hidden_fields.h"
 #include "ui/window.h"
 
 #include <QWidget>
@@ -62,7 +63,8 @@ private:
     PictureBox* picture(Control id) const;
     QPushButton* button(Control id) const;
 
-    std::array<QWidget*, 18> controls_{};
+    std::array<QWidget*, kControlCount> controls_{};  // none for the hidden fields
+    HiddenFields hiddenFields_;
     qreal scale_ = 1;
     QtTranslation qtTranslation_;
     ui::Form2 form_{*this};

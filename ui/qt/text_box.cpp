@@ -1,6 +1,8 @@
 #include "text_box.h"
 
-#include "ui/control_table.h"
+#include "qt_text.h"
+
+#include "ui/field_input.h"
 
 #include <QFocusEvent>
 #include <QGuiApplication>
@@ -9,10 +11,6 @@
 
 namespace ui::qt {
 namespace {
-
-bool IsPlaceholder(const QString& text) {
-    return text == QStringView(kPlaceholderText.data(), qsizetype(kPlaceholderText.size()));
-}
 
 // Keys that type a character, as opposed to Return, Tab, Backspace and the like.
 bool TypesText(const QKeyEvent& event) { return !event.text().isEmpty() && event.text().front().isPrint(); }
@@ -131,7 +129,7 @@ void TextBox::mouseReleaseEvent(QMouseEvent* event) {
         return;
     }
     QLineEdit::mouseReleaseEvent(event);
-    if (clickBringsFocus_ && !hasSelectedText() && IsPlaceholder(text())) selectAll();
+    if (clickBringsFocus_ && !hasSelectedText() && SelectsTextOnClick(FromQString(text()))) selectAll();
     clickBringsFocus_ = false;
 }
 

@@ -30,7 +30,7 @@ constexpr DWORD kExStyle = 0;
 
 // Creation order is z-order and tab order: the controls that take the focus in tab order, each
 // field just after the label that names it (assistive tools name a field by the label created
-// before it), then the hidden fields.
+// before it).
 std::vector<Control> CreationOrder() {
     std::vector<Control> order;
     for (const Control focusable : TabOrder()) {
@@ -39,11 +39,11 @@ std::vector<Control> CreationOrder() {
         }
         order.push_back(focusable);
     }
-    for (const ControlRow& row : ControlTable()) {
-        if (row.kind == ControlKind::HiddenTextBox) order.push_back(row.id);
-    }
     return order;
 }
+
+// The notification that carries a control's event to its handler.
+WORD EventNotification(ControlKind kind) { return kind == ControlKind::TextBox ? EN_CHANGE : BN_CLICKED; }
 
 const PictureNameRow& NamingOf(Control picture) {
     static const PictureNameRow kUnnamed{picture, PictureRole::Image, u"", u""};
@@ -129,11 +129,8 @@ HWND Form2Window::CreateControl(const ControlRow& row) {
     switch (row.kind) {
     case ControlKind::Label:
         return make(0, WC_STATICW, WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_NOPREFIX);
-    case ControlKind::TextBox:
-    case ControlKind::HiddenTextBox: {
-        // A hidden field is never shown and never takes the focus.
-        const DWORD shown = row.kind == ControlKind::TextBox ? WS_VISIBLE | WS_TABSTOP : 0;
-        HWND field = make(WS_EX_CLIENTEDGE, WC_EDITW, shown | ES_LEFT | ES_AUTOHSCROLL);
+    case ControlKind::TextBox: {
+        HWND field = make(WS_EX_CLIENTEDGE, WC_EDITW, WS_VISIBLE | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL);
         // Set even so: Wine's own default is 30,000, Windows's 32,767.
         SendMessageW(field, EM_SETLIMITTEXT, kLongestFieldText, 0);
         MakeTextBox(field, row.id);
@@ -147,6 +144,8 @@ HWND Form2Window::CreateControl(const ControlRow& row) {
     }
     case ControlKind::PictureBox:
         return PictureBox::Create(window_, ControlId(row.id), row.content, NamingOf(row.id));
+    case ControlKind::HiddenTextBox:
+        break;
     }
     return nullptr;
 }
@@ -156,7 +155,9 @@ void Form2Window::FitToDpi(UINT dpi) {
     dpi_ = dpi;
     HFONT previous = font_;
     font_ = CreateMessageFont(dpi_);
-    for (HWND c : controls_) SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+    for (HWND c : controls_) {
+        if (c) SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+    }
     if (previous) DeleteObject(previous);
     const std::vector<ControlText> texts = TextsToFit();
     std::vector<TextToFit> fits;
@@ -168,6 +169,7 @@ void Form2Window::FitToDpi(UINT dpi) {
 void Form2Window::LayOut(double scale) {
     const double devicePixelsPerUnit = scale * dpi_ / USER_DEFAULT_SCREEN_DPI;
     for (const ControlRow& row : ControlTable()) {
+        if (!IsShown(row)) continue;
         const PixelRect r = TwipsToPixels(row, devicePixelsPerUnit);
         MoveWindow(control(row.id), r.left, r.top, r.width, r.height, TRUE);
         if (PictureBox* picture = PictureBox::Of(control(row.id))) picture->SetDeviceScale(devicePixelsPerUnit);
@@ -243,22 +245,14 @@ LRESULT Form2Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(window_, message, wParam, lParam);
 }
 
+// A click (Escape is Exit's) or a change of a field's text, for the handler the control table
+// wires to it. Change notifications start with the load handler: the controls' own creation
+// raises none.
 void Form2Window::OnCommand(int id, int code) {
     const std::optional<Control> source = ControlOfId(id);
-    if (!source) return;
-    const bool clicked = code == BN_CLICKED;
-    // Change notifications start with the load handler: the controls' own creation raises none.
-    const bool changed = code == EN_CHANGE && handlersLive_;
-    switch (*source) {
-    case Command1: if (clicked) form_.Command1_Click(); break;
-    case Command2: if (clicked) form_.Command2_Click(); break;  // also Escape
-    case Picture2: if (clicked) form_.Picture2_Click(); break;
-    case Picture3: if (clicked) form_.Picture3_Click(); break;
-    case Picture4: if (clicked) form_.Picture4_Click(); break;
-    case Text3: if (changed) form_.Text3_Change(); break;
-    case Text5: if (changed) form_.Text5_Change(); break;
-    default: break;
-    }
+    if (!source || code != EventNotification(RowOf(*source).kind)) return;
+    if (code == EN_CHANGE && !handlersLive_) return;
+    form_.HandleEvent(*source);
 }
 
 // The focus leaves with the window and comes back to the control that had it, the compass at first.
@@ -281,13 +275,19 @@ void Form2Window::FollowFocus() const {
     }
 }
 
-std::u16string Form2Window::Text(Control field) const { return WindowText(control(field)); }
+std::u16string Form2Window::Text(Control field) const {
+    return HiddenFields::Holds(field) ? hiddenFields_.Text(field) : WindowText(control(field));
+}
 
 // SetWindowTextW sends EN_CHANGE before it returns, so the change handler runs nested. The EDIT
 // notifies even when the text stays the same, so the same text is not written at all: the
 // handler's write-back would recurse for ever, and the write would clear the field's undo.
 void Form2Window::SetText(Control field, std::u16string_view text) {
-    if (Text(field) != text) WriteWindowText(control(field), text);
+    if (HiddenFields::Holds(field)) {
+        hiddenFields_.SetText(field, text);
+    } else if (Text(field) != text) {
+        WriteWindowText(control(field), text);
+    }
 }
 
 std::u16string Form2Window::Caption(Control id) const { return WindowText(control(id)); }

@@ -10,6 +10,7 @@
 #pragma once
 
 #include "ui/form2.h"
+#include "ui/hidden_fields.h"
 #include "ui/window.h"
 
 #include <windows.h>
@@ -62,7 +63,8 @@ private:
     void FollowFocus() const;
 
     HWND window_ = nullptr;
-    std::array<HWND, 18> controls_{};
+    std::array<HWND, kControlCount> controls_{};  // none for the hidden fields
+    HiddenFields hiddenFields_;
     HFONT font_ = nullptr;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     double scale_ = 1;

@@ -95,7 +95,7 @@ LRESULT CALLBACK TextBoxProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM
     case WM_LBUTTONUP: {
         const LRESULT result = DefSubclassProc(edit, message, wParam, lParam);
         // A drag that selected part of the placeholder keeps that selection.
-        if (box->clickBringsFocus && !HasSelection(edit) && WindowText(edit) == kPlaceholderText) {
+        if (box->clickBringsFocus && !HasSelection(edit) && SelectsTextOnClick(WindowText(edit))) {
             SendMessageW(edit, EM_SETSEL, 0, -1);
         }
         box->clickBringsFocus = false;

@@ -28,7 +28,7 @@ SIZE TextRoom(const TextToFit& fit, UINT dpi) {
     if (fit.kind == ControlKind::Button) {
         const int inset = MulDiv(kButtonFaceInset, static_cast<int>(dpi), kDesignDpi);
         InflateRect(&r, -inset, -inset);
-    } else if (fit.kind == ControlKind::TextBox || fit.kind == ControlKind::HiddenTextBox) {
+    } else if (fit.kind == ControlKind::TextBox) {
         const auto margins = static_cast<DWORD>(SendMessageW(fit.control, EM_GETMARGINS, 0, 0));
         r.left += LOWORD(margins);
         r.right -= HIWORD(margins);

@@ -84,6 +84,7 @@ TEST_F(AccessibilityTest, PicturesAreAnImageAndButtons) {
     EXPECT_EQ(caption("Label3"), "Miglia");
 }
 
+// The hidden coordinate fields have no widget, so assistive tools never list them.
 TEST_F(AccessibilityTest, HiddenCoordinateFieldsAreNotExposed) {
     QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form.get());
     ASSERT_NE(window, nullptr);

@@ -14,14 +14,15 @@ protected:
     PictureBox* picture(const char* name) const { return control<PictureBox>(name); }
 };
 
-TEST_F(PictureBoxTest, AClickIsAPressAndAReleaseInsideTheSpaceBarOrEnter) {
+// Beyond the behaviour table's click, space bar and Return: a press released outside, the right
+// button, a held space bar's repeats and a letter are no click; the keypad's Enter is one.
+TEST_F(PictureBoxTest, WhatIsNoClickAndTheKeypadsEnter) {
     struct Row {
         const char* what;
         std::function<void(QWidget*)> act;
         int clicks;
     };
     const Row rows[] = {
-        {"press and release inside", [](QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }, 1},
         {"release outside",
          [](QWidget* w) {
              QTest::mousePress(w, Qt::LeftButton);
@@ -29,8 +30,6 @@ TEST_F(PictureBoxTest, AClickIsAPressAndAReleaseInsideTheSpaceBarOrEnter) {
          },
          0},
         {"right button", [](QWidget* w) { QTest::mouseClick(w, Qt::RightButton); }, 0},
-        {"space bar", [](QWidget* w) { QTest::keyClick(w, Qt::Key_Space); }, 1},
-        {"Return", [](QWidget* w) { QTest::keyClick(w, Qt::Key_Return); }, 1},
         {"keypad Enter", [](QWidget* w) { QTest::keyClick(w, Qt::Key_Enter, Qt::KeypadModifier); }, 1},
         {"held space bar repeating",
          [](QWidget* w) {

@@ -8,6 +8,9 @@
 
 #include <QClipboard>
 
+#include <map>
+#include <optional>
+
 namespace {
 
 using behaviour::SeenMessage;
@@ -18,7 +21,13 @@ using ui::qt::ToQString;
 // dismissed with OK.
 class QtDriver : public behaviour::WindowDriver {
 public:
-    explicit QtDriver(ui::qt::Form2Window& form) : form_(form) {}
+    explicit QtDriver(ui::qt::Form2Window& form) : form_(form) {
+        for (const ui::ControlRow& row : ui::ControlTable()) {
+            if (row.handler && row.kind == ui::ControlKind::TextBox) {
+                QObject::connect(lineEdit(row.id), &QLineEdit::textChanged, &connections_, [this, id = row.id] { ++changes_[id]; });
+            }
+        }
+    }
 
     void Type(Control field, std::u16string_view keys) override {
         act([&] {
@@ -55,28 +64,74 @@ public:
         });
     }
     void Click(Control control) override { act([&] { QTest::mouseClick(widget(control), Qt::LeftButton); }); }
-    void PressEnter(Control control) override {
+    // As a desktop delivers it: the second press comes as a double-click.
+    void DoubleClick(Control control) override {
         act([&] {
-            widget(control)->setFocus();
-            QTest::keyClick(widget(control), Qt::Key_Return);
+            QTest::mousePress(widget(control), Qt::LeftButton);
+            QTest::mouseRelease(widget(control), Qt::LeftButton);
+            QTest::mouseDClick(widget(control), Qt::LeftButton);
+            QTest::mouseRelease(widget(control), Qt::LeftButton);
         });
     }
+    void Focus(Control control) override { act([&] { widget(control)->setFocus(); }); }
+    void Press(behaviour::Key key) override {
+        act([&] {
+            QWidget* focus = focusWidget();
+            switch (key) {
+            case behaviour::Key::Tab: QTest::keyClick(focus, Qt::Key_Tab); break;
+            case behaviour::Key::ShiftTab: QTest::keyClick(focus, Qt::Key_Backtab, Qt::ShiftModifier); break;
+            case behaviour::Key::Undo: QTest::keyClick(focus, Qt::Key_Z, Qt::ControlModifier); break;
+            case behaviour::Key::Space: QTest::keyClick(focus, Qt::Key_Space); break;
+            case behaviour::Key::Enter: QTest::keyClick(focus, Qt::Key_Return); break;
+            }
+        });
+    }
+    void Keys(std::u16string_view keys) override { act([&] { typeKeys(focusWidget(), keys); }); }
     void Write(Control control, std::u16string_view text) override {
-        act([&] { widget(control)->setProperty("text", ToQString(text)); });
+        act([&] {
+            if (IsField(control)) {
+                form_.SetText(control, text);
+            } else {
+                form_.SetCaption(control, text);
+            }
+        });
     }
-    std::u16string Shown(Control control) override {
-        return widget(control)->property("text").toString().toStdU16String();
+    std::u16string Shown(Control control) override { return IsField(control) ? form_.Text(control) : form_.Caption(control); }
+    Control Focused() override {
+        const QWidget* focus = focusWidget();
+        for (const ui::ControlRow& row : ui::ControlTable()) {
+            if (focus && focus->objectName() == QLatin1String(row.name)) return row.id;
+        }
+        ADD_FAILURE() << "the focus is on no control of the window";
+        return Control::Label1;
     }
+    std::optional<Control> DefaultButton() override {
+        for (const Control button : {Control::Command1, Control::Command2}) {
+            if (qobject_cast<QPushButton*>(widget(button))->isDefault()) return button;
+        }
+        return std::nullopt;
+    }
+    int ChangesNotified(Control field) override { return changes_[field]; }
     const std::vector<SeenMessage>& Messages() override { return messages_; }
     bool Closed() override { return !form_.isVisible(); }
 
 private:
+    static bool IsField(Control control) {
+        const ui::ControlKind kind = ui::RowOf(control).kind;
+        return kind == ui::ControlKind::TextBox || kind == ui::ControlKind::HiddenTextBox;
+    }
     QWidget* widget(Control control) const {
         QWidget* w = form_.findChild<QWidget*>(QLatin1String(ui::RowOf(control).name));
         EXPECT_NE(w, nullptr) << ui::RowOf(control).name;
         return w;
     }
     QLineEdit* lineEdit(Control field) const { return qobject_cast<QLineEdit*>(widget(field)); }
+    // The window's focused control, also while a message box just closed has left it inactive.
+    QWidget* focusWidget() const {
+        QWidget* focus = form_.focusWidget();
+        EXPECT_NE(focus, nullptr) << "no control has the focus";
+        return focus ? focus : &form_;
+    }
 
     // One key event per character; those beyond ASCII arrive as text, as from an input method.
     static void typeKeys(QWidget* target, std::u16string_view keys) {
@@ -92,6 +147,7 @@ private:
     }
 
     void act(const std::function<void()>& action) {
+        changes_.clear();
         ModalWatcher watcher([this](QMessageBox* box) {
             EXPECT_TRUE(box->isModal());
             EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
@@ -104,6 +160,8 @@ private:
     }
 
     ui::qt::Form2Window& form_;
+    QObject connections_;  // ends the driver's connections with the driver
+    std::map<Control, int> changes_;
     std::vector<SeenMessage> messages_;
 };
 

@@ -6,10 +6,14 @@
 #include "../ui/behaviour_table.h"
 
 #include "ui/control_table.h"
+#include "ui/win32/control_ids.h"
 
 #include <oleacc.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -117,3 +121,61 @@ TEST_F(Win32WindowTest, AssistiveToolsPressThePictures) {
 
 }  // namespace
 
+// The events assistive tools wait for, raised in this process, as (event, control) pairs.
+class WinEventLog {
+public:
+    explicit WinEventLog(HWND window) : window_(window) {
+        active_ = this;
+        hook_ = SetWinEventHook(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr, Record,
+                                GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    }
+    WinEventLog(const WinEventLog&) = delete;
+    WinEventLog& operator=(const WinEventLog&) = delete;
+    ~WinEventLog() {
+        if (hook_) UnhookWinEvent(hook_);
+        active_ = nullptr;
+    }
+    bool hooked() const { return hook_ != nullptr; }
+    // The events since the last call, as "Picture2 state" or "Picture1 name".
+    std::vector<std::string> Take() {
+        win32_test::Pump(window_);
+        return std::exchange(events_, {});
+    }
+
+private:
+    static void CALLBACK Record(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object, LONG child, DWORD, DWORD) {
+        if (!active_ || object != OBJID_CLIENT || child != CHILDID_SELF || GetParent(hwnd) != active_->window_) return;
+        const auto id = ui::win32::ControlOfId(GetDlgCtrlID(hwnd));
+        if (!id) return;
+        active_->events_.push_back(std::string(ui::RowOf(*id).name) +
+                                   (event == EVENT_OBJECT_STATECHANGE ? " state" : " name"));
+    }
+    static inline WinEventLog* active_ = nullptr;
+    HWND window_;
+    HWINEVENTHOOK hook_ = nullptr;
+    std::vector<std::string> events_;
+};
+
+// A flag's checked state and a picture's name that change with the language are told to
+// assistive tools as they change, and only then.
+TEST_F(Win32WindowTest, AssistiveToolsHearTheChosenFlagAndTheNewNames) {
+    WinEventLog log(form->handle());
+    ASSERT_TRUE(log.hooked());
+    struct Row {
+        Control flag;
+        std::vector<std::string> events;  // in any order
+    };
+    const Row rows[] = {
+        {Picture2, {"Picture1 name", "Picture2 state", "Picture3 state", "Picture4 name"}},
+        {Picture2, {}},  // English already: nothing changes
+        {Picture3, {"Picture1 name", "Picture2 state", "Picture3 state", "Picture4 name"}},
+        {Picture3, {}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(ui::RowOf(row.flag).name);
+        driver->Click(row.flag);
+        std::vector<std::string> heard = log.Take();
+        std::sort(heard.begin(), heard.end());
+        EXPECT_EQ(heard, row.events);
+    }
+}

@@ -14,6 +14,7 @@
 
 #include <commctrl.h>
 
+#include <map>
 #include <span>
 #include <string>
 #include <vector>
@@ -110,6 +111,26 @@ TEST_F(Win32WindowTest, TheDefaultButtonLookFollowsTheFocus) {
     walk(before, "before the completion signal");
     driver->Type(Text5, u"JN61FV");
     walk(after, "after it");
+}
+
+// --- Captions ---
+
+// A caption written again as it stands is not written at all: each WM_SETTEXT would tell a screen
+// reader of a new name. A flag of the language already shown writes nothing; the other flag
+// writes the captions that change, and the unit "Km", the same in both languages, stays unwritten.
+TEST_F(Win32WindowTest, OnlyACaptionThatChangesIsWritten) {
+    const Control captions[] = {Label1, Label2, Label3, Label4, Command1, Command2};
+    std::map<HWND, int> writes;
+    const SUBCLASSPROC count = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+        if (message == WM_SETTEXT) ++(*reinterpret_cast<std::map<HWND, int>*>(data))[window];
+        return DefSubclassProc(window, message, wParam, lParam);
+    };
+    for (const Control c : captions) SetWindowSubclass(control(c), count, 1, reinterpret_cast<DWORD_PTR>(&writes));
+    driver->Click(Picture3);
+    EXPECT_TRUE(writes.empty()) << writes.size() << " captions written again as they stood";
+    driver->Click(Picture2);
+    for (const Control c : captions) EXPECT_EQ(writes[control(c)], c == Label3 ? 0 : 1) << Name(c);
+    for (const Control c : captions) RemoveWindowSubclass(control(c), count, 1);
 }
 
 // --- The message box ---

@@ -200,6 +200,11 @@ UI = [
     ("ui/control_table.cpp", "&Form2::Picture2_Click}", "&Form2::Picture3_Click}", "English flag wired to the Italian handler"),
     ("ui/hidden_fields.cpp", "if (Holds(row.id)) SetText(row.id, row.content);", "if (Holds(row.id)) SetText(row.id, u\"\");",
      "coordinate fields start empty"),
+    # What assistive tools are told when a state changes, and only then.
+    ("ui/qt/picture_box.cpp", "    QAccessible::updateAccessibility(&event);\n", "", "the chosen flag's change untold"),
+    ("ui/qt/form2_window.cpp",
+     "if (picture(row.picture)->accessibleName() != name) picture(row.picture)->setAccessibleName(name);",
+     "picture(row.picture)->setAccessibleName(name);", "unchanged names told again"),
 ]
 
 # The Windows front end, judged by the Windows build's tests under Wine.
@@ -245,6 +250,11 @@ WIN32 = [
      "case PictureRole::Button: return ROLE_SYSTEM_GRAPHIC;", "ruler an image"),
     ("ui/win32/window_scale.cpp", "kSparePixels = 1;", "kSparePixels = 0;", "text may touch the edge"),
     ("ui/win32/smooth_scaling.cpp", "(sum[c] + whole / 2) / whole", "sum[c] / whole", "averages truncated"),
+    # What a screen reader is told when a state changes, and the default look following the focus.
+    ("ui/win32/picture_box.cpp", "if (Checked() != wasChecked) NotifyWinEvent(", "if (false) NotifyWinEvent(",
+     "the chosen flag's change untold"),
     ("ui/win32/text_box.cpp", "    case WM_SETFOCUS:\n        ReportFocus(edit);\n", "    case WM_SETFOCUS:\n",
      "the default look stays on a button that lost the focus to a field"),
+    ("ui/win32/form2_window.cpp", "if (Caption(id) != caption) WriteWindowText(control(id), caption);",
+     "WriteWindowText(control(id), caption);", "unchanged captions written again"),
 ]

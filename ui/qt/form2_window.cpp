@@ -209,9 +209,11 @@ void Form2Window::WidenForTitle(QMessageBox& box) {
 void Form2Window::SignalCompletion() { button(Command1)->setDefault(true); }
 
 // What goes with the captions: the names assistive tools read, the chosen flag, and Qt's own texts.
+// A name is set only when it changes: each setting tells assistive tools of a new name.
 void Form2Window::FollowLanguage(Language language) {
     for (const PictureNameRow& row : PictureNameTable()) {
-        picture(row.picture)->setAccessibleName(ToQString(Name(row, language)));
+        const QString name = ToQString(Name(row, language));
+        if (picture(row.picture)->accessibleName() != name) picture(row.picture)->setAccessibleName(name);
         if (row.role == PictureRole::LanguageChoice) picture(row.picture)->setChecked(row.chooses == language);
     }
     qtTranslation_.follow(language);

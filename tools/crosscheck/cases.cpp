@@ -37,6 +37,10 @@ constexpr const char* kDecodedTexts[] = {
     "AA00AA", "RR99XX", "IO91WM", "FN31PR", "FN31LL", "FN31LLLL", "JJ00LL", "FN31P",
     "FN3LL",  "ZZ99ZZ", "",       "JN61FV", "JN45LL", "\xff" "A00AA", "JN61\xff\x80"};
 
+// tests/ui/behaviour_table.cpp: typed in lower case, which the fields upper-case before the
+// press; the second pair is equal only once upper-cased.
+constexpr Texts kLowerCasePairs[] = {{"JN61FV", "jn45ll"}, {"jn61fv", "JN61FV"}};
+
 // tests/geometry/path_test.cpp: the degenerate positions.
 constexpr double kPoleByTruePi = 90.00001872397223;
 const Positions kDegenerate[] = {
@@ -89,6 +93,7 @@ std::vector<Case> EdgeCases() {
         cases.push_back(ByTexts("decoding, first", text, "JN45LL"));
         cases.push_back(ByTexts("decoding, second", "JN45LL", text));
     }
+    for (const auto& [a, b] : kLowerCasePairs) cases.push_back(ByTexts("lower case", a, b));
     for (const Positions& p : kDegenerate) cases.push_back(ByPositions("degenerate position", p));
     for (const double longitude : kLongitudes)
         cases.push_back(ByPositions("east longitude", {{45, longitude}, {45, 1}}));

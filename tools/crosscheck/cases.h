@@ -1,4 +1,5 @@
-// The pairs compared: every edge case of the geometry tests, then pseudo-random valid locators.
+// The pairs compared: every edge case of the geometry tests and a few typed ones of the behaviour
+// table, then pseudo-random valid locators.
 #pragma once
 
 #include "geometry/locator.h"
@@ -10,7 +11,8 @@
 
 namespace crosscheck {
 
-// Two locator texts as typed, or (for the tests' position cases) two positions.
+// Two locator texts as typed, or (for the tests' position cases) two positions, which no text
+// leads to: those reach the geometry alone, not the window.
 struct Case {
     std::string label;  // the test row it comes from; "random" for the random pairs
     bool byPosition = false;
@@ -22,7 +24,7 @@ struct Case {
     geometry::GeoPosition firstPosition, secondPosition;
 };
 
-// The pairs and positions that the geometry tests hold, in a fixed order.
+// The pairs and positions that the tests hold, in a fixed order.
 std::vector<Case> EdgeCases();
 
 // Every case in order: EdgeCases(), then `randomCount` pairs of RandomLocator (the tests'

@@ -1,6 +1,6 @@
-// Computes, for every edge case of the geometry tests and COUNT pseudo-random locator pairs, the
-// texts the window would show and the working values behind them, so that a Linux and a Windows
-// build can be compared case by case.
+// Runs the window's logic, for every edge case of the geometry tests and COUNT pseudo-random
+// locator pairs, and takes the texts the window shows and the working values behind them, so that
+// a Linux and a Windows build can be compared case by case.
 //   crosscheck emit COUNT SEED       writes the records (text digest, working-value bits) to stdout
 //   crosscheck compare COUNT SEED    reads another build's records from stdin and compares: every
 //                                    text must match; working values that differ are tallied
@@ -10,6 +10,8 @@
 #include "differences.h"
 #include "record.h"
 #include "window_texts.h"
+
+#include "ui/text_rules.h"
 
 #include <cinttypes>
 #include <cstdio>
@@ -116,10 +118,19 @@ int Compare(std::size_t count, unsigned seed) {
 void PrintCase(std::size_t index, const Case& c) {
     geometry::PathWorkingValues values;
     const crosscheck::WindowTexts t = Calculate(c, values);
+    const std::string a = ui::ToLatin1(t.firstLatitude), b = ui::ToLatin1(t.firstLongitude),
+                      d = ui::ToLatin1(t.secondLatitude), e = ui::ToLatin1(t.secondLongitude);
+    const std::string bearing = ui::ToLatin1(t.bearing), distance = ui::ToLatin1(t.distance);
     std::printf("case %zu: %s\n", index, Describe(c).c_str());
-    std::printf("  Text7 \"%s\"  Text2 \"%s\"  Text4 \"%s\"  Text8 \"%s\"\n", t.firstLatitude.c_str(),
-                t.firstLongitude.c_str(), t.secondLatitude.c_str(), t.secondLongitude.c_str());
-    std::printf("  Text1 \"%s\"  Text6 \"%s\"  miles \"%s\"\n", t.bearing.c_str(), t.distance.c_str(), t.miles.c_str());
+    if (c.byPosition) {
+        std::printf("  positions \"%s\" \"%s\" to \"%s\" \"%s\"  bearing \"%s\"  distance \"%s\"\n", a.c_str(),
+                    b.c_str(), d.c_str(), e.c_str(), bearing.c_str(), distance.c_str());
+    } else {
+        std::printf("  Text7 \"%s\"  Text2 \"%s\"  Text4 \"%s\"  Text8 \"%s\"\n", a.c_str(), b.c_str(), d.c_str(),
+                    e.c_str());
+        std::printf("  Text1 \"%s\"  Text6 \"%s\"  miles \"%s\"\n", bearing.c_str(), distance.c_str(),
+                    ui::ToLatin1(t.miles).c_str());
+    }
     const Record r = crosscheck::MakeRecord(0, values);
     for (int i = 0; i < crosscheck::kValueCount; ++i) {
         std::uint64_t bits;

@@ -6,7 +6,7 @@
 namespace crosscheck {
 namespace {
 
-constexpr char kMagic[8] = {'T', 'V', 'X', 'C', 'H', 'K', '0', '1'};
+constexpr char kMagic[8] = {'T', 'V', 'X', 'C', 'H', 'K', '0', '2'};
 constexpr std::size_t kRecordBytes = 8 + 8 * kValueCount;
 
 bool WriteAll(std::FILE* out, const void* data, std::size_t size) {

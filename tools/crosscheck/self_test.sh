@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The comparison of crosscheck against itself and against damaged record streams.
+# The comparison of crosscheck against itself and against damaged record streams, and the texts it
+# compares against what the behaviour table has the window show.
 #   self_test.sh CROSSCHECK
 set -euo pipefail
 tool=$1
@@ -51,4 +52,25 @@ head -c $(( header + 10 * record )) "$work/stream" >"$work/short"
 compare "$work/short" 2
 "$tool" emit $count $(( seed + 1 )) >"$work/other"
 compare "$work/other" 2
+# The texts are the window's own: what rows of the behaviour table (tests/ui/behaviour_table.cpp)
+# show for the same texts. Each row: a case as show names it, and part of a line it shows.
+shown=$("$tool" show 0 0 $(seq 0 $(( edges - 1 ))))
+while IFS='|' read -r name part; do
+  block=$(LC_ALL=C awk -v name="$name" '/^case /{on = substr($0, index($0, ": ") + 2) == name} on' <<<"$shown")
+  grep -qF -- "$part" <<<"$block" || fail "$name does not show $part:"$'\n'"$block"
+done <<'ROWS'
+path table "JN61FV" to "JN45LL"|Text7 "41.8958333333333"  Text2 "-12.4583333333333"  Text4 "45.4791666666667"  Text8 "-8.95833333333333"
+path table "JN61FV" to "JN45LL"|Text1 " 326"  Text6 " 487"  miles "302"
+lower case "JN61FV" to "jn45ll"|Text1 " 326"  Text6 " 487"  miles "302"
+path table "JN61FV" to "JN61FV"|Text1 "0"  Text6 " 0"
+lower case "jn61fv" to "JN61FV"|Text1 "0"  Text6 " 0"
+path table "JJ00AA" to "JJ00AA"|Text1 "0"  Text6 " 1"
+path table "IO91WM" to "FN20XR"|Text2 "0.125"
+path table "IO91WM" to "FN20XR"|Text1 " 288"  Text6 " 5559"
+locator check "FN3" to "IO91WM"|Text7 "65.3125"
+locator check "FN3" to "IO91WM"|Text1 "??????"  Text6 "??????"  miles "0"
+locator check "9931ZZ" to "IO91WM"|Text7 "-167.9375"
+decoding, first "" to "JN45LL"|Text7 "-790.6875"
+degenerate position (45, 0) to (45, 1)|positions "45" "0" to "45" "1"  bearing " 90"  distance " 78"
+ROWS
 echo "crosscheck self test passed"

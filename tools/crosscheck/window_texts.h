@@ -1,4 +1,4 @@
-// The texts one press of Calculate puts into the window, and the working values behind them.
+// The texts the window shows after one press of Calculate, and the working values behind them.
 #pragma once
 
 #include "geometry/locator.h"
@@ -10,23 +10,25 @@
 namespace crosscheck {
 
 struct WindowTexts {
-    std::string firstLatitude, firstLongitude;    // Text7, Text2: longitude west positive
-    std::string secondLatitude, secondLongitude;  // Text4, Text8
-    std::string bearing, distance;                // Text1, Text6: "??????" after bad input
-    std::string miles;                            // Text6 after one click on the ruler
+    std::u16string firstLatitude, firstLongitude;    // Text7, Text2
+    std::u16string secondLatitude, secondLongitude;  // Text4, Text8
+    std::u16string bearing, distance;                // Text1, Text6
+    std::u16string miles;                            // Text6 after one click on the ruler
 };
 
-// For the two locator fields' texts as they stand (already upper-cased by the fields): the
-// coordinate texts of both working texts, the results or the bad-input marks, the equal-locator
-// "0", and the distance in miles of the unit toggle.
+// Writes the two locator texts into the fields of a freshly opened window (whose change handlers
+// upper-case them), presses Calculate, reads the texts, clicks the ruler and reads the distance
+// again: all of it the window's own logic. The working values come from the geometry, for the
+// positions that the fields' texts decode to.
 WindowTexts CalculateTexts(const std::string& first, const std::string& second,
                            geometry::PathWorkingValues& values);
 
-// The same for two positions given directly (no locator check, never bad input).
+// For two positions given directly, which no typed text leads to: only the geometry's own number
+// texts, of the positions as they are (east positive) and of the bearing and distance; no miles.
 WindowTexts CalculateTexts(const geometry::GeoPosition& first, const geometry::GeoPosition& second,
                            geometry::PathWorkingValues& values);
 
-// A 64-bit FNV-1a digest of every text, each ended by a zero byte.
+// A 64-bit FNV-1a digest of every text, a step per UTF-16 unit, each text ended by a zero.
 std::uint64_t Digest(const WindowTexts& texts);
 
 }  // namespace crosscheck

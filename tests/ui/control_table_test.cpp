@@ -1,5 +1,5 @@
-// The control table's derived facts: the tab chain, twips at the window's scale, and the texts the
-// window must fit.
+// The control table's derived facts: twips at the window's scale, and the texts the window must
+// fit. (The tab chain is a row of the behaviour table.)
 #include "ui/caption_table.h"
 #include "ui/control_table.h"
 #include "ui/fitted_texts.h"
@@ -11,16 +11,6 @@
 namespace {
 
 using enum ui::Control;
-
-TEST(ControlTable, TabOrderFollowsTheTabIndexSkippingLabelsAndHiddenFields) {
-    EXPECT_EQ(ui::TabOrder(), (std::vector{Picture1, Text1, Text3, Text5, Text6, Command1, Command2, Picture2,
-                                           Picture3, Picture4}));
-}
-
-TEST(ControlTable, EveryRowIsItsOwnId) {
-    for (const ui::ControlRow& row : ui::ControlTable()) EXPECT_EQ(&ui::RowOf(row.id), &row) << row.name;
-    EXPECT_EQ(ui::ControlTable().size(), 18u);
-}
 
 TEST(ControlTable, TwipsToPixelsRoundsToTheNearest) {
     EXPECT_EQ(ui::TwipsToPixels(7380), 492);

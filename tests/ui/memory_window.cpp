@@ -34,9 +34,9 @@ std::u16string MemoryWindow::Text(ui::Control field) const { return contents_[In
 
 // The program's write is an edit too: Ctrl+Z takes it back.
 void MemoryWindow::SetText(ui::Control field, std::u16string_view text) {
-    writes.push_back({field, std::u16string(text), handlersRunning_});
+    writes.push_back({field, std::u16string(text)});
     if (contents_[Index(field)] == text) return;  // an unchanged text raises nothing
-    Edit(field, std::u16string(text), 0);  // where a program's write leaves the caret is the toolkit's business
+    Edit(field, std::u16string(text), 0, false);  // where a program's write leaves the caret is the toolkit's business
 }
 
 std::u16string MemoryWindow::Caption(ui::Control control) const { return contents_[Index(control)]; }
@@ -45,29 +45,30 @@ void MemoryWindow::SetCaption(ui::Control control, std::u16string_view caption) 
 
 void MemoryWindow::PlaceCaret(ui::Control field, std::size_t position) {
     EXPECT_LE(position, ui::CharacterCount(Text(field))) << "caret beyond the text";
-    fields_[Index(field)].caret = position;
-    fields_[Index(field)].allSelected = false;
+    Select(field, position, false);
 }
 
 void MemoryWindow::ShowMessage(std::u16string_view message, std::u16string_view caption) {
     messages_.push_back({std::u16string(caption), std::u16string(message), TakeSnapshot(*this)});
 }
 
-// What one action does to a field is one edit for Ctrl+Z, as typing is on the desktops.
-void MemoryWindow::BeginAction() {
-    changesBeforeAction_ = changes.size();
-    for (FieldState& state : fields_) state.editedInAction = false;
-}
-
-void MemoryWindow::Edit(ui::Control field, std::u16string text, std::size_t caret) {
+void MemoryWindow::Edit(ui::Control field, std::u16string text, std::size_t caret, bool byUser) {
     if (contents_[Index(field)] == text) return;
     FieldState& state = fields_[Index(field)];
     std::u16string before = std::exchange(contents_[Index(field)], std::move(text));
-    if (!state.editedInAction) state.undo = std::move(before);
-    state.editedInAction = true;
+    if (!state.editing) state.undo = std::move(before);
+    state.editing = byUser;
     state.caret = caret;
     state.allSelected = false;
     RaiseChange(field);
+}
+
+void MemoryWindow::Select(ui::Control field, std::size_t caret, bool all) {
+    FieldState& state = fields_[Index(field)];
+    if (state.caret == caret && state.allSelected == all) return;
+    state.caret = caret;
+    state.allSelected = all;
+    state.editing = false;
 }
 
 void MemoryWindow::RaiseChange(ui::Control field) {
@@ -84,60 +85,100 @@ void MemoryWindow::RaiseChange(ui::Control field) {
 }
 
 void MemoryWindow::Insert(ui::Control field, std::u16string_view typed) {
-    const std::u16string accepted = ui::AcceptedInput(field, typed);
+    std::u16string accepted = ui::AcceptedInput(field, typed);
     const FieldState& state = fields_[Index(field)];
     std::u16string text = state.allSelected ? std::u16string() : Text(field);
+    const std::size_t holds = ui::kLongestFieldText;
+    accepted.resize(std::min(accepted.size(), holds - std::min(text.size(), holds)));
     const std::size_t caret = state.allSelected ? 0 : state.caret;
     text.insert(ui::Utf16Offset(text, caret), accepted);
     Edit(field, std::move(text), caret + ui::CharacterCount(accepted));
 }
 
-// One key, one change.
-void MemoryWindow::TypeKeys(ui::Control field, std::u16string_view keys) {
-    for (std::size_t i = 0; i < keys.size();) {
-        const std::size_t units = ui::Utf16Offset(keys.substr(i), 1);
-        Insert(field, keys.substr(i, units));
-        i += units;
+void MemoryWindow::Erase(ui::Control field, bool before) {
+    const FieldState& state = fields_[Index(field)];
+    std::u16string text = Text(field);
+    if (state.allSelected) {
+        Edit(field, u"", 0);
+    } else if (before ? state.caret > 0 : state.caret < ui::CharacterCount(text)) {
+        const std::size_t at = before ? state.caret - 1 : state.caret;
+        const std::size_t from = ui::Utf16Offset(text, at);
+        text.erase(from, ui::Utf16Offset(text, at + 1) - from);
+        Edit(field, std::move(text), at);
     }
 }
-
-void MemoryWindow::SelectAll(ui::Control field) { fields_[Index(field)].allSelected = true; }
 
 // One level, as on Windows: a second Ctrl+Z takes the first back.
 void MemoryWindow::Undo(ui::Control field) {
     const std::optional<std::u16string> before = fields_[Index(field)].undo;
-    if (before) Edit(field, *before, ui::CharacterCount(*before));
+    if (!before) return;
+    Edit(field, *before, ui::CharacterCount(*before));
+    fields_[Index(field)].editing = false;
 }
 
-void MemoryWindow::Type(ui::Control field, std::u16string_view keys) {
+void MemoryWindow::Focus(ui::Control control) {
     BeginAction();
-    focus_ = field;
-    Edit(field, u"", 0);
-    TypeKeys(field, keys);
+    focus_ = control;
 }
 
-void MemoryWindow::Append(ui::Control field, std::u16string_view keys) {
+void MemoryWindow::Press(Key key) {
     BeginAction();
-    focus_ = field;
-    PlaceCaret(field, ui::CharacterCount(Text(field)));
-    TypeKeys(field, keys);
+    const bool field = IsField(focus_);
+    const std::vector<ui::Control> order = ui::TabOrder();
+    const std::size_t index = static_cast<std::size_t>(std::find(order.begin(), order.end(), focus_) - order.begin());
+    switch (key) {
+    // Tab selects the text of the field it reaches.
+    case Key::Tab:
+    case Key::ShiftTab:
+        focus_ = order[(index + (key == Key::Tab ? 1 : order.size() - 1)) % order.size()];
+        if (IsField(focus_)) Select(focus_, ui::CharacterCount(Text(focus_)), true);
+        break;
+    case Key::Home:
+    case Key::End:
+        if (field) Select(focus_, key == Key::Home ? 0 : ui::CharacterCount(Text(focus_)), false);
+        break;
+    case Key::ShiftHome:
+        if (field) Select(focus_, 0, true);
+        break;
+    case Key::Delete:
+    case Key::Backspace:
+        if (field) Erase(focus_, key == Key::Backspace);
+        break;
+    case Key::Paste:
+        if (field) Insert(focus_, clipboard_);
+        break;
+    case Key::Undo:
+        if (field) Undo(focus_);
+        break;
+    // Space and Enter press a focused button or picture; Space in a field types a blank, Enter in
+    // a locator field presses the default button.
+    case Key::Space:
+        if (field) {
+            Insert(focus_, u" ");
+        } else {
+            form_.HandleEvent(focus_);
+        }
+        break;
+    case Key::Enter:
+    case Key::KeypadEnter:
+        if (!field) {
+            form_.HandleEvent(focus_);
+        } else if ((focus_ == Text3 || focus_ == Text5) && DefaultButton()) {
+            form_.HandleEvent(*DefaultButton());
+        }
+        break;
+    }
 }
 
-void MemoryWindow::Backspace(ui::Control field) {
+// One key, one change.
+void MemoryWindow::Keys(std::u16string_view keys) {
     BeginAction();
-    focus_ = field;
-    std::u16string text = Text(field);
-    const std::size_t length = ui::CharacterCount(text);
-    if (length == 0) return;
-    text.erase(ui::Utf16Offset(text, length - 1));
-    Edit(field, std::move(text), length - 1);
-}
-
-void MemoryWindow::Paste(ui::Control field, std::u16string_view text) {
-    BeginAction();
-    focus_ = field;
-    SelectAll(field);
-    Insert(field, text);
+    if (!IsField(focus_)) return;
+    for (std::size_t i = 0; i < keys.size();) {
+        const std::size_t units = ui::Utf16Offset(keys.substr(i), 1);
+        Insert(focus_, keys.substr(i, units));
+        i += units;
+    }
 }
 
 // A click into a field puts the caret after a short text, and a field it brings the focus to
@@ -150,66 +191,13 @@ void MemoryWindow::Click(ui::Control control) {
         form_.HandleEvent(control);
         return;
     }
-    PlaceCaret(control, ui::CharacterCount(Text(control)));
-    if (focusArrives && ui::SelectsTextOnClick(Text(control))) SelectAll(control);
+    Select(control, ui::CharacterCount(Text(control)), focusArrives && ui::SelectsTextOnClick(Text(control)));
 }
 
-void MemoryWindow::DoubleClick(ui::Control) { ADD_FAILURE() << "the in-memory window takes no double-clicks"; }
-
-void MemoryWindow::Focus(ui::Control control) {
+void MemoryWindow::Act(const std::function<void()>& action) {
     BeginAction();
-    focus_ = control;
+    action();
 }
-
-// Tab selects the text of the field it reaches. Space and Enter press a focused button or picture;
-// Enter in a locator field presses the default button, Space in a field types a blank.
-void MemoryWindow::Press(Key key) {
-    BeginAction();
-    const std::vector<ui::Control> order = ui::TabOrder();
-    const auto at = std::find(order.begin(), order.end(), focus_);
-    const std::size_t index = static_cast<std::size_t>(at - order.begin());
-    switch (key) {
-    case Key::Tab:
-    case Key::ShiftTab:
-        focus_ = order[(index + (key == Key::Tab ? 1 : order.size() - 1)) % order.size()];
-        if (IsField(focus_)) SelectAll(focus_);
-        break;
-    case Key::Undo:
-        if (IsField(focus_)) Undo(focus_);
-        break;
-    case Key::Space:
-        if (IsField(focus_)) {
-            TypeKeys(focus_, u" ");
-        } else {
-            form_.HandleEvent(focus_);
-        }
-        break;
-    case Key::Enter:
-        if (!IsField(focus_)) {
-            form_.HandleEvent(focus_);
-        } else if ((focus_ == Text3 || focus_ == Text5) && DefaultButton()) {
-            form_.HandleEvent(*DefaultButton());
-        }
-        break;
-    }
-}
-
-void MemoryWindow::Keys(std::u16string_view keys) {
-    BeginAction();
-    if (IsField(focus_)) TypeKeys(focus_, keys);
-}
-
-void MemoryWindow::Write(ui::Control control, std::u16string_view text) {
-    BeginAction();
-    const ui::ControlKind kind = ui::RowOf(control).kind;
-    if (kind == ui::ControlKind::Label || kind == ui::ControlKind::Button) {
-        SetCaption(control, text);
-    } else {
-        SetText(control, text);
-    }
-}
-
-std::u16string MemoryWindow::Shown(ui::Control control) { return contents_[Index(control)]; }
 
 std::optional<ui::Control> MemoryWindow::DefaultButton() {
     if (completionSignals > 0) return Command1;

@@ -4,8 +4,9 @@
 //
 // Its fields behave as the desktop's do where the behaviour table looks: the focus moves by Tab
 // in tab order and by clicks, Tab into a field selects its text, a click selects the placeholder
-// (the shared rule of ui/field_input.h), typing replaces a selection, and Ctrl+Z takes back the
-// last edit of a field, the program's writes included. It has no mouse to double-click with.
+// (the shared rule of ui/field_input.h), typing replaces a selection, what is typed or pasted is cut
+// to what a field holds, and Ctrl+Z takes back the last edit of a field (typing goes on as one
+// edit until the caret moves), the program's writes included.
 #pragma once
 
 #include "window_driver.h"
@@ -41,29 +42,23 @@ public:
     void Close() override { closed_ = true; }
 
     // A user at the window.
-    void Type(ui::Control field, std::u16string_view keys) override;
-    void Append(ui::Control field, std::u16string_view keys) override;
-    void Backspace(ui::Control field) override;
-    void Paste(ui::Control field, std::u16string_view text) override;
-    void Click(ui::Control control) override;
-    void DoubleClick(ui::Control control) override;
     void Focus(ui::Control control) override;
     void Press(Key key) override;
     void Keys(std::u16string_view keys) override;
-    void Write(ui::Control control, std::u16string_view text) override;
-    std::u16string Shown(ui::Control control) override;
+    void Copy(std::u16string_view text) override { clipboard_ = text; }
+    void Click(ui::Control control) override;
     ui::Control Focused() override { return focus_; }
     std::optional<ui::Control> DefaultButton() override;
     int ChangesNotified(ui::Control field) override;
     const std::vector<SeenMessage>& Messages() override { return messages_; }
     bool Closed() override { return closed_; }
-    bool TakesDoubleClicks() const override { return false; }
+    // It has no mouse to double-click with, no screen and no assistive tools.
+    bool Has(Ability) const override { return false; }
 
     // What the handlers asked of the window.
     struct FieldWrite {
         ui::Control field;
         std::u16string text;
-        int depth;  // how many change handlers were running when it was asked for
     };
     std::vector<FieldWrite> writes;        // every SetText, changed or not
     std::vector<ui::Control> changes;      // every change handler run, in order
@@ -71,7 +66,10 @@ public:
     int completionSignals = 0;
     int alerts = 0;
     std::vector<ui::Language> followedLanguages;
-    std::size_t Caret(ui::Control field) const { return fields_[Index(field)].caret; }
+
+protected:
+    ui::Window& Program() override { return *this; }
+    void Act(const std::function<void()>& action) override;
 
 private:
     // What a field holds besides its text.
@@ -79,24 +77,27 @@ private:
         std::size_t caret = 0;
         bool allSelected = false;
         std::optional<std::u16string> undo;  // the text before its last edit
-        bool editedInAction = false;          // the current action's edits merge into one
+        bool editing = false;                 // typing goes on one edit until the caret is moved
     };
 
     static std::size_t Index(ui::Control control) { return static_cast<std::size_t>(control); }
-    void BeginAction();
+    void BeginAction() { changesBeforeAction_ = changes.size(); }
     // Replaces a field's text as an edit that Ctrl+Z takes back, then runs its change handler.
-    void Edit(ui::Control field, std::u16string text, std::size_t caret);
+    void Edit(ui::Control field, std::u16string text, std::size_t caret, bool byUser = true);
+    // Moves the caret or the selection, which ends the edit going on.
+    void Select(ui::Control field, std::size_t caret, bool all);
     void RaiseChange(ui::Control field);
     // Typed or pasted text replaces the selection or lands at the caret, as the input rule takes it.
     void Insert(ui::Control field, std::u16string_view typed);
-    void TypeKeys(ui::Control field, std::u16string_view keys);
-    void SelectAll(ui::Control field);
+    // Backspace or Delete: the selection, or the character before or after the caret.
+    void Erase(ui::Control field, bool before);
     void Undo(ui::Control field);
 
     std::array<std::u16string, ui::kControlCount> contents_;
     std::array<FieldState, ui::kControlCount> fields_{};
     ui::Control focus_;
     std::vector<SeenMessage> messages_;
+    std::u16string clipboard_;
     bool closed_ = false;
     int handlersRunning_ = 0;
     std::size_t changesBeforeAction_ = 0;

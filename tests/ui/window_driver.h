@@ -1,10 +1,13 @@
 // How a behaviour test acts on a window as its user would, and reads back what the window shows.
 // The logic's tests implement it on the in-memory window, each front end's tests on its real
-// controls, so that one table of behaviour runs on every window.
+// controls, so that one table of behaviour runs on every window. The actions are a user's
+// smallest: a key, a click, a copy; the table puts typing and pasting together from them.
 #pragma once
 
 #include "ui/control_table.h"
+#include "ui/window.h"
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -20,46 +23,62 @@ using Snapshot = std::map<ui::Control, std::u16string>;
 struct SeenMessage {
     std::u16string caption;
     std::u16string message;
-    Snapshot window;  // what the window showed while the box was open
+    Snapshot window;           // what the window showed while the box was open
+    int buttons = 1;           // push buttons on it
+    bool okButton = true;      // one of them is OK
+    bool icon = false;         // it shows an icon
+    bool windowTookInput = false;  // the window still took input meanwhile (the box was not modal)
 };
 
 // Keys pressed on the control that has the focus.
 enum class Key {
     Tab,
     ShiftTab,
-    Undo,   // Ctrl+Z
+    Home,       // the caret before the first character
+    End,        // the caret after the last character
+    ShiftHome,  // from there, the whole text selected
+    Delete,
+    Backspace,
+    Paste,      // Ctrl+V
+    Undo,       // Ctrl+Z
     Space,
-    Enter,  // Return
+    Enter,      // Return
+    KeypadEnter,
 };
+
+// What only some windows have; a row that needs it runs where it is.
+enum class Ability {
+    DoubleClick,    // a mouse that double-clicks
+    Layout,         // controls placed on a screen
+    AssistiveTools, // what assistive tools read and do
+    Announcements,  // what assistive tools are told as it changes
+};
+
+// What assistive tools are told a control is.
+enum class Role { Image, Button, Choice, Text };
 
 class WindowDriver {
 public:
     virtual ~WindowDriver() = default;
 
-    // Focuses the field, selects its whole text and deletes it, then types keys one at a time.
-    virtual void Type(ui::Control field, std::u16string_view keys) = 0;
-    // Focuses the field, puts the caret after its last character and types keys one at a time.
-    virtual void Append(ui::Control field, std::u16string_view keys) = 0;
-    // Focuses the field, puts the caret after its last character and presses Backspace.
-    virtual void Backspace(ui::Control field) = 0;
-    // Focuses the field, selects its whole text and pastes text over it.
-    virtual void Paste(ui::Control field, std::u16string_view text) = 0;
-    // Clicks the control with the mouse, in its middle: in a field, past the end of a short text.
-    virtual void Click(ui::Control control) = 0;
-    // Double-clicks the control with the mouse.
-    virtual void DoubleClick(ui::Control control) = 0;
     // Gives the control the focus as the program would, leaving its caret and selection alone.
     virtual void Focus(ui::Control control) = 0;
     // Presses and releases a key on the control that has the focus.
     virtual void Press(Key key) = 0;
     // Types keys one at a time into the control that has the focus, at its caret.
     virtual void Keys(std::u16string_view keys) = 0;
+    // Puts text on the clipboard, as another program's copy would.
+    virtual void Copy(std::u16string_view text) = 0;
+    // Clicks the control with the mouse, in its middle: in a field, past the end of a short text.
+    virtual void Click(ui::Control control) = 0;
+    // Double-clicks the control with the mouse.
+    virtual void DoubleClick(ui::Control) {}
     // Writes a text or caption through the window, as the program does: for texts no key can
     // type, and for captions the user cannot edit.
-    virtual void Write(ui::Control control, std::u16string_view text) = 0;
+    void Write(ui::Control control, std::u16string_view text);
 
-    // The text of a field, or the caption of a label or button.
-    virtual std::u16string Shown(ui::Control control) = 0;
+    // The text of a field, or the caption of a label or button, as the window holds it.
+    std::u16string Shown(ui::Control control);
     // The control that has the focus.
     virtual ui::Control Focused() = 0;
     // The button that Enter in a locator field presses, if any.
@@ -71,8 +90,27 @@ public:
     // Whether the window has closed.
     virtual bool Closed() = 0;
 
-    // Whether the window can double-click at all; a row that double-clicks is left out where not.
-    virtual bool TakesDoubleClicks() const { return true; }
+    // What only some windows have (Has says which).
+    virtual bool Has(Ability) const { return true; }
+    // Where the control lies in the client area, and the client area itself, in pixels at 96 dpi.
+    virtual ui::PixelRect Place(ui::Control) { return {}; }
+    virtual ui::PixelRect ClientArea() { return {}; }
+    // What assistive tools read of the control: its name, its role, whether it is checked.
+    virtual std::u16string AccessibleName(ui::Control) { return {}; }
+    virtual std::optional<Role> AccessibleRole(ui::Control) { return std::nullopt; }
+    virtual bool AccessiblyChecked(ui::Control) { return false; }
+    // Presses the control as an assistive tool does, by its default action.
+    virtual void PressAccessibly(ui::Control) {}
+    // What assistive tools were told of the pictures during the last action, as "Picture2 state"
+    // (its checked state changed) and "Picture1 name" (its name changed), in any order. (The
+    // toolkits tell of a caption that changes themselves.)
+    virtual std::vector<std::string> Announced() { return {}; }
+
+protected:
+    // The window the program writes to and reads from.
+    virtual ui::Window& Program() = 0;
+    // Takes an action as the window's user would, with what the driver watches around each.
+    virtual void Act(const std::function<void()>& action) = 0;
 };
 
 }  // namespace behaviour

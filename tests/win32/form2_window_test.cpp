@@ -3,21 +3,14 @@
 // (Escape), and the layout at a DPI.
 #include "window_fixture.h"
 
-#include "../ui/behaviour_table.h"
-
-#include "ui/caption_table.h"
 #include "ui/control_table.h"
 #include "ui/fitted_texts.h"
-#include "ui/win32/control_ids.h"
-#include "ui/win32/window_scale.h"
 #include "ui/win32/window_text.h"
 
 #include <commctrl.h>
 
 #include <map>
-#include <span>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -25,12 +18,6 @@ using enum ui::Control;
 using ui::Control;
 
 std::string Name(Control control) { return ui::RowOf(control).name; }
-
-std::pair<DWORD, DWORD> Selection(HWND field) {
-    DWORD start = 0, end = 0;
-    SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    return {start, end};
-}
 
 RECT RectInParent(HWND control) {
     RECT r;
@@ -50,16 +37,6 @@ std::string Describe(const RECT& r) {
 
 LONG_PTR ButtonType(HWND button) { return GetWindowLongPtrW(button, GWL_STYLE) & BS_TYPEMASK; }
 
-TEST_F(Win32WindowTest, TheCaretCountsCharactersNotUnits) {
-    const std::u16string text = u"\U0001F600ab";  // one character in two UTF-16 units, then two
-    form->SetText(Text6, text);
-    form->PlaceCaret(Text6, 1);
-    EXPECT_EQ(Selection(control(Text6)), std::make_pair(DWORD(2), DWORD(2)));
-    SendMessageW(control(Text6), EM_SETSEL, 0, -1);
-    form->PlaceCaret(Text6, 3);
-    EXPECT_EQ(Selection(control(Text6)), std::make_pair(DWORD(4), DWORD(4))) << "the selection cancelled";
-}
-
 // --- The default button ---
 
 // As in a dialog, a focused button wears the default-button look, which Enter presses; wherever
@@ -67,50 +44,35 @@ TEST_F(Win32WindowTest, TheCaretCountsCharactersNotUnits) {
 // signal came, and to no button before it.
 TEST_F(Win32WindowTest, TheDefaultButtonLookFollowsTheFocus) {
     enum Move { Focus, Tab, Click };
+    constexpr LONG_PTR kPlain = BS_PUSHBUTTON, kDefault = BS_DEFPUSHBUTTON;
     struct Row {
         const char* name;
         Move move;
         Control to;
-        LONG_PTR calculate, exit;  // the buttons' looks afterwards
+        LONG_PTR before[2], after[2];  // Calculate's and Exit's look, before and after the signal
     };
-    constexpr LONG_PTR kPlain = BS_PUSHBUTTON, kDefault = BS_DEFPUSHBUTTON;
-    const Row before[] = {
-        {"into a field", Focus, Text5, kPlain, kPlain},
-        {"onto Calculate", Focus, Command1, kDefault, kPlain},
-        {"from a button into a field", Focus, Text3, kPlain, kPlain},
-        {"onto Exit", Focus, Command2, kPlain, kDefault},
-        {"from a button into a field by a click", Click, Text6, kPlain, kPlain},
-        {"onto Calculate by a click", Click, Command1, kDefault, kPlain},
-        {"from Exit onto a flag by Tab", Tab, Picture2, kPlain, kPlain},
+    const Row rows[] = {
+        {"into a field", Focus, Text5, {kPlain, kPlain}, {kDefault, kPlain}},
+        {"onto Exit", Focus, Command2, {kPlain, kDefault}, {kPlain, kDefault}},
+        {"from a button into a field", Focus, Text3, {kPlain, kPlain}, {kDefault, kPlain}},
+        {"onto Calculate by a click", Click, Command1, {kDefault, kPlain}, {kDefault, kPlain}},
+        {"from a button into a field by a click", Click, Text6, {kPlain, kPlain}, {kDefault, kPlain}},
+        {"from Exit onto a flag by Tab", Tab, Picture2, {kPlain, kPlain}, {kDefault, kPlain}},
     };
-    const Row after[] = {
-        {"into a field", Focus, Text5, kDefault, kPlain},
-        {"onto Exit", Focus, Command2, kPlain, kDefault},
-        {"from a button into a field", Focus, Text3, kDefault, kPlain},
-        {"onto Exit again", Focus, Command2, kPlain, kDefault},
-        {"from a button into a field by a click", Click, Text6, kDefault, kPlain},
-        {"onto Calculate by a click", Click, Command1, kDefault, kPlain},
-        {"from Exit onto a flag by Tab", Tab, Picture2, kDefault, kPlain},
-    };
-    const auto walk = [&](std::span<const Row> rows, const char* when) {
+    for (const bool completed : {false, true}) {
+        if (completed) Type(Text5, u"JN61FV");
         for (const Row& row : rows) {
-            SCOPED_TRACE(std::string(when) + ": " + row.name);
-            if (row.move == Tab) {
-                driver->Focus(Command2);
-                driver->Press(behaviour::Key::Tab);
-            } else if (row.move == Click) {
-                driver->Act([&] { driver->MouseClick(row.to); });
-            } else {
-                driver->Focus(row.to);
-            }
+            SCOPED_TRACE(std::string(row.name) + (completed ? " after the completion signal" : " before it"));
+            if (row.move == Tab) driver->Focus(Command2);
+            if (row.move == Tab) driver->Press(behaviour::Key::Tab);
+            if (row.move == Click) driver->Act([&] { driver->MouseClick(row.to); });
+            if (row.move == Focus) driver->Focus(row.to);
             ASSERT_EQ(GetFocus(), control(row.to));
-            EXPECT_EQ(ButtonType(control(Command1)), row.calculate);
-            EXPECT_EQ(ButtonType(control(Command2)), row.exit);
+            const LONG_PTR* looks = completed ? row.after : row.before;
+            EXPECT_EQ(ButtonType(control(Command1)), looks[0]);
+            EXPECT_EQ(ButtonType(control(Command2)), looks[1]);
         }
-    };
-    walk(before, "before the completion signal");
-    driver->Type(Text5, u"JN61FV");
-    walk(after, "after it");
+    }
 }
 
 // --- Captions ---
@@ -133,23 +95,6 @@ TEST_F(Win32WindowTest, OnlyACaptionThatChangesIsWritten) {
     for (const Control c : captions) RemoveWindowSubclass(control(c), count, 1);
 }
 
-// --- The message box ---
-
-TEST_F(Win32WindowTest, OverLengthBoxIsModalWithOneOkAndNoIcon) {
-    driver->Type(Text3, u"FN31PRX");
-    driver->Type(Text5, u"IO91WM");
-    driver->Click(Command1);
-    ASSERT_EQ(driver->Boxes().size(), 1u);
-    const win32_test::BoxSeen& box = driver->Boxes().front();
-    EXPECT_EQ(box.caption, u"Tarvolin_11");
-    EXPECT_EQ(box.message, u"");
-    EXPECT_EQ(box.buttons, 1);
-    EXPECT_TRUE(box.okButton);
-    EXPECT_FALSE(box.icon);
-    EXPECT_FALSE(box.ownerEnabled) << "the window took input while the box was up";
-    EXPECT_TRUE(IsWindowEnabled(form->handle()));
-}
-
 // --- Windows's own keys ---
 
 // Escape does what Exit does, wherever the focus is: Exit is IDCANCEL.
@@ -158,7 +103,7 @@ TEST_F(Win32WindowTest, EscapeIsExit) {
         SCOPED_TRACE(Name(focus));
         Win32WindowTest::TearDown();
         Win32WindowTest::SetUp();
-        driver->Type(Text5, u"JN45LL");
+        Type(Text5, u"JN45LL");
         driver->Focus(focus);
         driver->Act([&] { driver->PressKey(VK_ESCAPE); });
         EXPECT_TRUE(driver->Closed());
@@ -180,23 +125,6 @@ TEST_F(Win32WindowTest, FocusComesBackWithTheWindow) {
 
 // --- Layout ---
 
-TEST_F(Win32WindowTest, At96DpiTheWindowIsLaidOutAsDesigned) {
-    ASSERT_EQ(form->dpi(), USER_DEFAULT_SCREEN_DPI);
-    ASSERT_EQ(form->scale(), 1) << "the system's font needs a larger window";
-    RECT client;
-    GetClientRect(form->handle(), &client);
-    EXPECT_EQ(client.right, 492);
-    EXPECT_EQ(client.bottom, 417);
-    for (const ui::ControlRow& row : ui::ControlTable()) {
-        if (!ui::IsShown(row)) continue;
-        const RECT r = RectInParent(control(row.id));
-        EXPECT_TRUE(SameRect(r, ui::TwipsToPixels(row))) << row.name << " at " << Describe(r);
-    }
-    // Two by hand: the English flag and the compass, which reaches below the client area.
-    EXPECT_EQ(Describe(RectInParent(control(Picture2))), "224,248 43x25");
-    EXPECT_EQ(Describe(RectInParent(control(Picture1))), "0,0 185x427");
-}
-
 TEST_F(Win32WindowTest, TheWindowIsCentredOnTheWorkAreaInAResizableFrame) {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
@@ -216,21 +144,6 @@ TEST_F(Win32WindowTest, TheWindowIsCentredOnTheWorkAreaInAResizableFrame) {
     ShowWindow(form->handle(), SW_MAXIMIZE);
     win32_test::Pump(form->handle());
     EXPECT_EQ(Describe(RectInParent(control(Picture4))), Describe(ruler));
-}
-
-// Windows's own limit, set explicitly: Wine's default is 30,000.
-TEST_F(Win32WindowTest, EveryFieldHoldsAtMost32767Characters) {
-    for (const ui::ControlRow& row : ui::ControlTable()) {
-        if (row.kind != ui::ControlKind::TextBox) continue;
-        EXPECT_EQ(SendMessageW(control(row.id), EM_GETLIMITTEXT, 0, 0), 32767) << row.name;
-    }
-    ASSERT_TRUE(win32_test::SetClipboardText(std::u16string(40000, u'a')));
-    driver->Act([&] {
-        driver->Focus(Text5);
-        SendMessageW(control(Text5), EM_SETSEL, 0, -1);
-        driver->PressKey('V', false, true);
-    });
-    EXPECT_EQ(form->Text(Text5), std::u16string(32767, u'A'));
 }
 
 // The system's message font made larger for the test's run, and put back afterwards.
@@ -279,7 +192,7 @@ TEST_F(Win32WindowTest, ALargerFontGrowsTheWholeWindow) {
     EXPECT_EQ(client.bottom, ui::TwipsToPixels(ui::kClientHeightTwips, form->scale()));
     EXPECT_TRUE(SameRect(RectInParent(control(Picture4)), ui::TwipsToPixels(ui::RowOf(Picture4), form->scale())));
     for (const ui::ControlText& fit : ui::TextsToFit()) {
-        SCOPED_TRACE(Name(fit.control) + " \"" + behaviour::Utf8(fit.text) + "\"");
+        SCOPED_TRACE(Name(fit.control) + " " + testing::PrintToString(fit.text));
         const SIZE text = TextExtent(control(fit.control), fit.text);
         RECT room;
         GetClientRect(control(fit.control), &room);

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <algorithm>
 #include <cstring>
@@ -34,7 +35,48 @@ POINT Centre(HWND control) {
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
+// The control's accessible object, released with it.
+class AccessibleObject {
+public:
+    explicit AccessibleObject(HWND control) {
+        AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                   reinterpret_cast<void**>(&object_));
+    }
+    AccessibleObject(const AccessibleObject&) = delete;
+    AccessibleObject& operator=(const AccessibleObject&) = delete;
+    ~AccessibleObject() {
+        if (object_) object_->Release();
+    }
+    IAccessible* get() const { return object_; }
+
+private:
+    IAccessible* object_ = nullptr;
+};
+
+VARIANT Self() {
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    return self;
+}
+
 }  // namespace
+
+AccessibleRead ReadAccessible(HWND control) {
+    AccessibleRead read;
+    const AccessibleObject object(control);
+    if (!object.get()) return read;
+    BSTR name = nullptr;
+    if (SUCCEEDED(object.get()->get_accName(Self(), &name)) && name) {
+        read.name.assign(reinterpret_cast<const char16_t*>(name), SysStringLen(name));
+        SysFreeString(name);
+    }
+    VARIANT value{};
+    if (SUCCEEDED(object.get()->get_accRole(Self(), &value)) && value.vt == VT_I4) read.role = value.lVal;
+    VariantInit(&value);
+    if (SUCCEEDED(object.get()->get_accState(Self(), &value)) && value.vt == VT_I4) read.state = value.lVal;
+    return read;
+}
 
 void Pump(HWND window) {
     MSG message;
@@ -87,6 +129,22 @@ Win32Driver::Win32Driver(ui::win32::Form2Window& form) : form_(form) {
             changes_[row.id] = std::make_unique<NotificationWatch>(window_, Handle(row.id), EN_CHANGE);
         }
     }
+    hearing_ = SetWinEventHook(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr, Hear, GetCurrentProcessId(), 0,
+                               WINEVENT_OUTOFCONTEXT);
+    EXPECT_NE(hearing_, nullptr) << "no WinEvent hook";
+}
+
+Win32Driver::~Win32Driver() {
+    if (hearing_) UnhookWinEvent(hearing_);
+}
+
+void CALLBACK Win32Driver::Hear(HWINEVENTHOOK, DWORD event, HWND control, LONG object, LONG child, DWORD, DWORD) {
+    if (!activeDriver || object != OBJID_CLIENT || child != CHILDID_SELF || GetParent(control) != activeDriver->window_) return;
+    if (const std::optional<ui::Control> id = ui::win32::ControlOfId(GetDlgCtrlID(control));
+        id && ui::RowOf(*id).kind == ui::ControlKind::PictureBox) {
+        activeDriver->announced_.push_back(std::string(ui::RowOf(*id).name) +
+                                           (event == EVENT_OBJECT_STATECHANGE ? " state" : " name"));
+    }
 }
 
 // An action within an action is part of it.
@@ -96,6 +154,7 @@ void Win32Driver::Act(const std::function<void()>& action) {
         return;
     }
     for (const auto& [field, watch] : changes_) changesBeforeAction_[field] = watch->count;
+    announced_.clear();
     activeDriver = this;
     const UINT_PTR timer = SetTimer(nullptr, 0, kBoxLookInterval, LookForBox);
     action();
@@ -118,10 +177,8 @@ void CALLBACK Win32Driver::LookForBox(HWND, UINT, UINT_PTR, DWORD) {
 void Win32Driver::Inspect(HWND box) {
     if (std::find(dismissed_.begin(), dismissed_.end(), box) != dismissed_.end()) return;
     dismissed_.push_back(box);
-    BoxSeen seen;
-    seen.caption = ui::win32::WindowText(box);
-    seen.message = ui::win32::WindowText(GetDlgItem(box, kMessageTextId));
-    seen.ownerEnabled = IsWindowEnabled(window_);
+    behaviour::SeenMessage seen{ui::win32::WindowText(box), ui::win32::WindowText(GetDlgItem(box, kMessageTextId)),
+                                behaviour::TakeSnapshot(*this), 0, false, false, IsWindowEnabled(window_) != FALSE};
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         if (!IsWindowVisible(child)) continue;
         if (HasClass(child, L"Button")) {
@@ -134,8 +191,7 @@ void Win32Driver::Inspect(HWND box) {
             seen.icon = true;
         }
     }
-    boxes_.push_back(seen);
-    messages_.push_back({seen.caption, seen.message, behaviour::TakeSnapshot(*this)});
+    messages_.push_back(seen);
     PostMessageW(box, WM_COMMAND, IDOK, 0);
 }
 
@@ -144,22 +200,15 @@ void Win32Driver::FocusNow(ui::Control control) {
     Pump(window_);
 }
 
-void Win32Driver::SelectAll(ui::Control field) { SendMessageW(Handle(field), EM_SETSEL, 0, -1); }
-
-void Win32Driver::CaretToEnd(ui::Control field) {
-    const auto end = static_cast<WPARAM>(GetWindowTextLengthW(Handle(field)));
-    SendMessageW(Handle(field), EM_SETSEL, end, static_cast<LPARAM>(end));
-}
-
-void Win32Driver::PostKey(HWND target, UINT message, WORD virtualKey) {
+void Win32Driver::PostKey(HWND target, UINT message, WORD virtualKey, bool extended) {
     const UINT scanCode = MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC);
-    LPARAM lParam = 1 | (static_cast<LPARAM>(scanCode) << 16);
+    LPARAM lParam = 1 | (static_cast<LPARAM>(scanCode) << 16) | (extended ? LPARAM{1} << 24 : 0);
     if (message == WM_KEYUP) lParam |= (1 << 30) | (static_cast<LPARAM>(1) << 31);
     PostMessageW(target, message, virtualKey, lParam);
 }
 
 // Shift and Ctrl held are in the thread's key state, which TranslateMessage and the controls read.
-void Win32Driver::PressKey(WORD virtualKey, bool shift, bool control) {
+void Win32Driver::PressKey(WORD virtualKey, bool shift, bool control, bool extended) {
     BYTE keys[256] = {}, held[256] = {};
     GetKeyboardState(keys);
     std::memcpy(held, keys, sizeof keys);
@@ -169,11 +218,11 @@ void Win32Driver::PressKey(WORD virtualKey, bool shift, bool control) {
     hold(virtualKey, true);
     SetKeyboardState(held);
     const HWND target = GetFocus();
-    PostKey(target, WM_KEYDOWN, virtualKey);
+    PostKey(target, WM_KEYDOWN, virtualKey, extended);
     Pump(window_);
     hold(virtualKey, false);
     SetKeyboardState(held);
-    if (IsWindow(target)) PostKey(target, WM_KEYUP, virtualKey);
+    if (IsWindow(target)) PostKey(target, WM_KEYUP, virtualKey, extended);
     Pump(window_);
     SetKeyboardState(keys);
 }
@@ -206,39 +255,7 @@ void Win32Driver::MouseClick(ui::Control control, std::optional<POINT> at, bool 
     }
 }
 
-void Win32Driver::Type(ui::Control field, std::u16string_view keys) {
-    Act([&] {
-        FocusNow(field);
-        SelectAll(field);
-        PressKey(VK_DELETE);
-        TypeKeys(keys);
-    });
-}
-
-void Win32Driver::Append(ui::Control field, std::u16string_view keys) {
-    Act([&] {
-        FocusNow(field);
-        CaretToEnd(field);
-        TypeKeys(keys);
-    });
-}
-
-void Win32Driver::Backspace(ui::Control field) {
-    Act([&] {
-        FocusNow(field);
-        CaretToEnd(field);
-        PressKey(VK_BACK);
-    });
-}
-
-void Win32Driver::Paste(ui::Control field, std::u16string_view text) {
-    ASSERT_TRUE(SetClipboardText(text));
-    Act([&] {
-        FocusNow(field);
-        SelectAll(field);
-        PressKey('V', false, true);
-    });
-}
+void Win32Driver::Copy(std::u16string_view text) { ASSERT_TRUE(SetClipboardText(text)); }
 
 void Win32Driver::Click(ui::Control control) {
     Act([&] { MouseClick(control); });
@@ -257,9 +274,16 @@ void Win32Driver::Press(behaviour::Key key) {
         switch (key) {
         case behaviour::Key::Tab: PressKey(VK_TAB); break;
         case behaviour::Key::ShiftTab: PressKey(VK_TAB, true); break;
+        case behaviour::Key::Home: PressKey(VK_HOME); break;
+        case behaviour::Key::End: PressKey(VK_END); break;
+        case behaviour::Key::ShiftHome: PressKey(VK_HOME, true); break;
+        case behaviour::Key::Delete: PressKey(VK_DELETE); break;
+        case behaviour::Key::Backspace: PressKey(VK_BACK); break;
+        case behaviour::Key::Paste: PressKey('V', false, true); break;
         case behaviour::Key::Undo: PressKey('Z', false, true); break;
         case behaviour::Key::Space: PressKey(VK_SPACE); break;
         case behaviour::Key::Enter: PressKey(VK_RETURN); break;
+        case behaviour::Key::KeypadEnter: PressKey(VK_RETURN, false, false, true); break;
         }
     });
 }
@@ -268,22 +292,46 @@ void Win32Driver::Keys(std::u16string_view keys) {
     Act([&] { TypeKeys(keys); });
 }
 
-// Through the window, as the program writes.
-void Win32Driver::Write(ui::Control control, std::u16string_view text) {
-    const ui::ControlKind kind = ui::RowOf(control).kind;
+// At 96 dpi and the window's scale, which is 1 where the system's font fits the layout.
+ui::PixelRect Win32Driver::Place(ui::Control control) {
+    EXPECT_EQ(form_.dpi(), USER_DEFAULT_SCREEN_DPI);
+    EXPECT_EQ(form_.scale(), 1) << "the system's font needs a larger window";
+    RECT r;
+    GetWindowRect(Handle(control), &r);
+    MapWindowPoints(HWND_DESKTOP, window_, reinterpret_cast<POINT*>(&r), 2);
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+ui::PixelRect Win32Driver::ClientArea() {
+    RECT r;
+    GetClientRect(window_, &r);
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+std::u16string Win32Driver::AccessibleName(ui::Control control) { return ReadAccessible(Handle(control)).name; }
+
+std::optional<behaviour::Role> Win32Driver::AccessibleRole(ui::Control control) {
+    switch (ReadAccessible(Handle(control)).role) {
+    case ROLE_SYSTEM_GRAPHIC: return behaviour::Role::Image;
+    case ROLE_SYSTEM_PUSHBUTTON: return behaviour::Role::Button;
+    case ROLE_SYSTEM_RADIOBUTTON: return behaviour::Role::Choice;
+    case ROLE_SYSTEM_TEXT: return behaviour::Role::Text;
+    default: return std::nullopt;
+    }
+}
+
+bool Win32Driver::AccessiblyChecked(ui::Control control) {
+    return (ReadAccessible(Handle(control)).state & STATE_SYSTEM_CHECKED) != 0;
+}
+
+void Win32Driver::PressAccessibly(ui::Control control) {
     Act([&] {
-        if (kind == ui::ControlKind::Label || kind == ui::ControlKind::Button) {
-            form_.SetCaption(control, text);
-        } else {
-            form_.SetText(control, text);
-        }
+        const AccessibleObject object(Handle(control));
+        if (object.get()) object.get()->accDoDefaultAction(Self());
     });
 }
 
-std::u16string Win32Driver::Shown(ui::Control control) {
-    const ui::ControlKind kind = ui::RowOf(control).kind;
-    return kind == ui::ControlKind::Label || kind == ui::ControlKind::Button ? form_.Caption(control) : form_.Text(control);
-}
+std::vector<std::string> Win32Driver::Announced() { return announced_; }
 
 ui::Control Win32Driver::Focused() {
     const HWND focus = GetFocus();
@@ -294,19 +342,10 @@ ui::Control Win32Driver::Focused() {
     return ui::Control::Label1;
 }
 
-// What the dialog manager presses for Enter in a field; a field's focus lets the default look
-// show on that button alone.
+// What the dialog manager presses for Enter in a field.
 std::optional<ui::Control> Win32Driver::DefaultButton() {
     const LRESULT answer = SendMessageW(window_, DM_GETDEFID, 0, 0);
-    const std::optional<ui::Control> button =
-        HIWORD(answer) == DC_HASDEFID ? ui::win32::ControlOfId(LOWORD(answer)) : std::nullopt;
-    if (ui::RowOf(Focused()).kind != ui::ControlKind::Button) {
-        for (const ui::Control c : {ui::Control::Command1, ui::Control::Command2}) {
-            const bool look = (GetWindowLongPtrW(Handle(c), GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
-            EXPECT_EQ(look, button == c) << ui::RowOf(c).name << "'s default-button look";
-        }
-    }
-    return button;
+    return HIWORD(answer) == DC_HASDEFID ? ui::win32::ControlOfId(LOWORD(answer)) : std::nullopt;
 }
 
 int Win32Driver::ChangesNotified(ui::Control field) {

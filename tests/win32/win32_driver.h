@@ -14,6 +14,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -21,15 +22,6 @@ namespace win32_test {
 
 // Delivers every message waiting for this thread, as the program's loop would; WM_QUIT is dropped.
 void Pump(HWND window);
-
-// A message box as the window showed it.
-struct BoxSeen {
-    std::u16string caption, message;
-    int buttons = 0;           // push buttons on it
-    bool okButton = false;     // one of them is IDOK
-    bool icon = false;         // an icon is shown
-    bool ownerEnabled = true;  // the window still took input meanwhile
-};
 
 // Counts one control's WM_COMMAND notifications of one code (EN_CHANGE, BN_CLICKED) as they reach
 // the window, and how deep they nest: one arriving while another is being handled is a level deeper.
@@ -53,18 +45,23 @@ private:
 class Win32Driver : public behaviour::WindowDriver {
 public:
     explicit Win32Driver(ui::win32::Form2Window& form);
+    Win32Driver(const Win32Driver&) = delete;
+    Win32Driver& operator=(const Win32Driver&) = delete;
+    ~Win32Driver() override;
 
-    void Type(ui::Control field, std::u16string_view keys) override;
-    void Append(ui::Control field, std::u16string_view keys) override;
-    void Backspace(ui::Control field) override;
-    void Paste(ui::Control field, std::u16string_view text) override;
+    void Copy(std::u16string_view text) override;
     void Click(ui::Control control) override;
     void DoubleClick(ui::Control control) override;
     void Focus(ui::Control control) override;
     void Press(behaviour::Key key) override;
     void Keys(std::u16string_view keys) override;
-    void Write(ui::Control control, std::u16string_view text) override;
-    std::u16string Shown(ui::Control control) override;
+    ui::PixelRect Place(ui::Control control) override;
+    ui::PixelRect ClientArea() override;
+    std::u16string AccessibleName(ui::Control control) override;
+    std::optional<behaviour::Role> AccessibleRole(ui::Control control) override;
+    bool AccessiblyChecked(ui::Control control) override;
+    void PressAccessibly(ui::Control control) override;
+    std::vector<std::string> Announced() override;
     ui::Control Focused() override;
     std::optional<ui::Control> DefaultButton() override;
     int ChangesNotified(ui::Control field) override;
@@ -74,36 +71,49 @@ public:
     // The most change notifications of a locator field that were ever handled at once.
     int DeepestNesting() const;
 
-    // A key pressed and released on the focused control, with Shift or Ctrl held if asked.
-    void PressKey(WORD virtualKey, bool shift = false, bool control = false);
+    // A key pressed and released on the focused control, with Shift or Ctrl held if asked; an
+    // extended key is the keypad's Enter.
+    void PressKey(WORD virtualKey, bool shift = false, bool control = false, bool extended = false);
     void TypeKeys(std::u16string_view keys);
     // A click of the left button at a point of the control (its centre when none is given); a
     // double-click when twice.
     void MouseClick(ui::Control control, std::optional<POINT> at = std::nullopt, bool twice = false);
     // Runs an action that may bring up message boxes, recording each and dismissing it.
-    void Act(const std::function<void()>& action);
-    const std::vector<BoxSeen>& Boxes() const { return boxes_; }
+    void Act(const std::function<void()>& action) override;
+
+protected:
+    ui::Window& Program() override { return form_; }
 
 private:
     HWND Handle(ui::Control control) const { return form_.control(control); }
     void FocusNow(ui::Control control);
-    void SelectAll(ui::Control field);
-    void CaretToEnd(ui::Control field);
-    void PostKey(HWND target, UINT message, WORD virtualKey);
+    void PostKey(HWND target, UINT message, WORD virtualKey, bool extended);
     static void CALLBACK LookForBox(HWND, UINT, UINT_PTR, DWORD);
+    static void CALLBACK Hear(HWINEVENTHOOK, DWORD event, HWND control, LONG object, LONG child, DWORD, DWORD);
     void Inspect(HWND box);
 
     ui::win32::Form2Window& form_;
     HWND window_ = form_.handle();
     std::vector<behaviour::SeenMessage> messages_;
-    std::vector<BoxSeen> boxes_;
     std::vector<HWND> dismissed_;
     // The change notifications of the fields with a change handler.
     std::map<ui::Control, std::unique_ptr<NotificationWatch>> changes_;
     std::map<ui::Control, int> changesBeforeAction_;
+    // What assistive tools in this process are told, since the last action began.
+    HWINEVENTHOOK hearing_ = nullptr;
+    std::vector<std::string> announced_;
 };
 
 // Puts text on the clipboard, as another program's copy would.
 bool SetClipboardText(std::u16string_view text);
+
+// A control as an assistive tool in another program reads it, through the system's own client side
+// (AccessibleObjectFromWindow): its name, MSAA role and state.
+struct AccessibleRead {
+    std::u16string name;
+    long role = 0;
+    long state = 0;
+};
+AccessibleRead ReadAccessible(HWND control);
 
 }  // namespace win32_test

@@ -3,16 +3,14 @@
 
 #include "win32_driver.h"
 
+#include "../ui/behaviour_table.h"
+
 #include "ui/win32/form2_window.h"
 
 #include <gtest/gtest.h>
 
-#include <commctrl.h>
-
-#include <algorithm>
 #include <memory>
-#include <string>
-#include <vector>
+#include <string_view>
 
 class Win32WindowTest : public testing::Test {
 protected:
@@ -31,6 +29,8 @@ protected:
     }
 
     HWND control(ui::Control id) const { return form->control(id); }
+    // Replaces a field's text as a user would.
+    void Type(ui::Control field, std::u16string_view keys) { behaviour::Take(behaviour::Type(field, keys), *driver); }
 
     std::unique_ptr<ui::win32::Form2Window> form;
     std::unique_ptr<win32_test::Win32Driver> driver;

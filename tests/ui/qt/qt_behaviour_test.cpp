@@ -1,12 +1,16 @@
 // The behaviour table on the real Qt window: real key and mouse events on the widgets.
 #include "window_fixture.h"
 
+#include "ui/qt/picture_box.h"
+
 #include "../behaviour_table.h"
 
 #include "ui/control_table.h"
 #include "ui/qt/qt_text.h"
 
+#include <QAccessible>
 #include <QClipboard>
+#include <QTest>
 
 #include <map>
 #include <optional>
@@ -15,88 +19,90 @@ namespace {
 
 using behaviour::SeenMessage;
 using ui::Control;
+using ui::qt::FromQString;
 using ui::qt::ToQString;
 
 // Drives the window with QTest's events, as a user would; every message box is looked at and
 // dismissed with OK.
 class QtDriver : public behaviour::WindowDriver {
 public:
-    explicit QtDriver(ui::qt::Form2Window& form) : form_(form) {
+    explicit QtDriver(ui::qt::Form2Window& form) : form_(form), previous_(QAccessible::installUpdateHandler(Record)) {
         for (const ui::ControlRow& row : ui::ControlTable()) {
             if (row.handler && row.kind == ui::ControlKind::TextBox) {
                 QObject::connect(lineEdit(row.id), &QLineEdit::textChanged, &connections_, [this, id = row.id] { ++changes_[id]; });
             }
         }
     }
+    ~QtDriver() override { QAccessible::installUpdateHandler(previous_); }
 
-    void Type(Control field, std::u16string_view keys) override {
-        act([&] {
-            QLineEdit* f = lineEdit(field);
-            f->setFocus();
-            f->selectAll();
-            QTest::keyClick(f, Qt::Key_Delete);
-            typeKeys(f, keys);
-        });
-    }
-    void Append(Control field, std::u16string_view keys) override {
-        act([&] {
-            QLineEdit* f = lineEdit(field);
-            f->setFocus();
-            f->end(false);
-            typeKeys(f, keys);
-        });
-    }
-    void Backspace(Control field) override {
-        act([&] {
-            QLineEdit* f = lineEdit(field);
-            f->setFocus();
-            f->end(false);
-            QTest::keyClick(f, Qt::Key_Backspace);
-        });
-    }
-    void Paste(Control field, std::u16string_view text) override {
-        QApplication::clipboard()->setText(ToQString(text));
-        act([&] {
-            QLineEdit* f = lineEdit(field);
-            f->setFocus();
-            f->selectAll();
-            QTest::keyClick(f, Qt::Key_V, Qt::ControlModifier);
-        });
-    }
-    void Click(Control control) override { act([&] { QTest::mouseClick(widget(control), Qt::LeftButton); }); }
+    void Copy(std::u16string_view text) override { QApplication::clipboard()->setText(ToQString(text)); }
+    void Click(Control control) override { Act([&] { QTest::mouseClick(widget(control), Qt::LeftButton); }); }
     // As a desktop delivers it: the second press comes as a double-click.
     void DoubleClick(Control control) override {
-        act([&] {
+        Act([&] {
             QTest::mousePress(widget(control), Qt::LeftButton);
             QTest::mouseRelease(widget(control), Qt::LeftButton);
             QTest::mouseDClick(widget(control), Qt::LeftButton);
             QTest::mouseRelease(widget(control), Qt::LeftButton);
         });
     }
-    void Focus(Control control) override { act([&] { widget(control)->setFocus(); }); }
+    void Focus(Control control) override { Act([&] { widget(control)->setFocus(); }); }
     void Press(behaviour::Key key) override {
-        act([&] {
+        Act([&] {
             QWidget* focus = focusWidget();
             switch (key) {
             case behaviour::Key::Tab: QTest::keyClick(focus, Qt::Key_Tab); break;
             case behaviour::Key::ShiftTab: QTest::keyClick(focus, Qt::Key_Backtab, Qt::ShiftModifier); break;
+            case behaviour::Key::Home: QTest::keyClick(focus, Qt::Key_Home); break;
+            case behaviour::Key::End: QTest::keyClick(focus, Qt::Key_End); break;
+            case behaviour::Key::ShiftHome: QTest::keyClick(focus, Qt::Key_Home, Qt::ShiftModifier); break;
+            case behaviour::Key::Delete: QTest::keyClick(focus, Qt::Key_Delete); break;
+            case behaviour::Key::Backspace: QTest::keyClick(focus, Qt::Key_Backspace); break;
+            case behaviour::Key::Paste: QTest::keyClick(focus, Qt::Key_V, Qt::ControlModifier); break;
             case behaviour::Key::Undo: QTest::keyClick(focus, Qt::Key_Z, Qt::ControlModifier); break;
             case behaviour::Key::Space: QTest::keyClick(focus, Qt::Key_Space); break;
             case behaviour::Key::Enter: QTest::keyClick(focus, Qt::Key_Return); break;
+            case behaviour::Key::KeypadEnter: QTest::keyClick(focus, Qt::Key_Enter, Qt::KeypadModifier); break;
             }
         });
     }
-    void Keys(std::u16string_view keys) override { act([&] { typeKeys(focusWidget(), keys); }); }
-    void Write(Control control, std::u16string_view text) override {
-        act([&] {
-            if (IsField(control)) {
-                form_.SetText(control, text);
-            } else {
-                form_.SetCaption(control, text);
+    void Keys(std::u16string_view keys) override { Act([&] { typeKeys(focusWidget(), keys); }); }
+    ui::PixelRect Place(Control control) override {
+        const QRect r = widget(control)->geometry();
+        return {r.x(), r.y(), r.width(), r.height()};
+    }
+    ui::PixelRect ClientArea() override { return {0, 0, form_.width(), form_.height()}; }
+    std::u16string AccessibleName(Control control) override {
+        QAccessibleInterface* object = QAccessible::queryAccessibleInterface(widget(control));
+        return object ? FromQString(object->text(QAccessible::Name)) : std::u16string();
+    }
+    std::optional<behaviour::Role> AccessibleRole(Control control) override {
+        QAccessibleInterface* object = QAccessible::queryAccessibleInterface(widget(control));
+        switch (object ? object->role() : QAccessible::NoRole) {
+        case QAccessible::Graphic: return behaviour::Role::Image;
+        case QAccessible::Button: return behaviour::Role::Button;
+        case QAccessible::RadioButton: return behaviour::Role::Choice;
+        case QAccessible::EditableText: return behaviour::Role::Text;
+        default: return std::nullopt;
+        }
+    }
+    bool AccessiblyChecked(Control control) override {
+        QAccessibleInterface* object = QAccessible::queryAccessibleInterface(widget(control));
+        return object && object->state().checkable && object->state().checked;
+    }
+    void PressAccessibly(Control control) override {
+        Act([&] {
+            QAccessibleActionInterface* actions = QAccessible::queryAccessibleInterface(widget(control))->actionInterface();
+            if (actions && actions->actionNames().contains(QAccessibleActionInterface::pressAction())) {
+                actions->doAction(QAccessibleActionInterface::pressAction());
             }
         });
     }
-    std::u16string Shown(Control control) override { return IsField(control) ? form_.Text(control) : form_.Caption(control); }
+    std::vector<std::string> Announced() override { return announced; }
+    // Qt tells assistive tools of changes only while its bridge is up, on an accessibility bus.
+    bool Has(behaviour::Ability ability) const override {
+        return ability != behaviour::Ability::Announcements || OnAccessibilityBus();
+    }
     Control Focused() override {
         const QWidget* focus = focusWidget();
         for (const ui::ControlRow& row : ui::ControlTable()) {
@@ -115,11 +121,20 @@ public:
     const std::vector<SeenMessage>& Messages() override { return messages_; }
     bool Closed() override { return !form_.isVisible(); }
 
-private:
-    static bool IsField(Control control) {
-        const ui::ControlKind kind = ui::RowOf(control).kind;
-        return kind == ui::ControlKind::TextBox || kind == ui::ControlKind::HiddenTextBox;
+protected:
+    ui::Window& Program() override { return form_; }
+    void Act(const std::function<void()>& action) override {
+        changes_.clear();
+        announced.clear();
+        ModalWatcher watcher([this](QMessageBox* box) {
+            messages_.push_back({FromQString(box->windowTitle()), FromQString(box->text()), behaviour::TakeSnapshot(*this),
+                                 static_cast<int>(box->buttons().size()), box->button(QMessageBox::Ok) != nullptr,
+                                 box->icon() != QMessageBox::NoIcon, !box->isModal()});
+        });
+        watcher.run(action);
     }
+
+private:
     QWidget* widget(Control control) const {
         QWidget* w = form_.findChild<QWidget*>(QLatin1String(ui::RowOf(control).name));
         EXPECT_NE(w, nullptr) << ui::RowOf(control).name;
@@ -146,20 +161,23 @@ private:
         }
     }
 
-    void act(const std::function<void()>& action) {
-        changes_.clear();
-        ModalWatcher watcher([this](QMessageBox* box) {
-            EXPECT_TRUE(box->isModal());
-            EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
-            EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
-            EXPECT_EQ(box->buttons().size(), 1);
-            messages_.push_back({box->windowTitle().toStdU16String(), box->text().toStdU16String(),
-                                 behaviour::TakeSnapshot(*this)});
-        });
-        watcher.run(action);
+    static bool OnAccessibilityBus() {
+        static const bool up = !qEnvironmentVariableIsEmpty("TARVOLIN_ACCESSIBILITY_BUS") &&
+                               QTest::qWaitFor([] { return QAccessible::isActive(); }, 10000);
+        return up;
     }
+    // Every state and name change of the pictures, while a driver is up.
+    static void Record(QAccessibleEvent* event) {
+        const QObject* object = event->object();
+        const char* what = event->type() == QAccessible::StateChanged ? " state"
+                           : event->type() == QAccessible::NameChanged ? " name"
+                                                                       : nullptr;
+        if (what && qobject_cast<const ui::qt::PictureBox*>(object)) announced.push_back(object->objectName().toStdString() + what);
+    }
+    static inline std::vector<std::string> announced;
 
     ui::qt::Form2Window& form_;
+    const QAccessible::UpdateHandler previous_;  // put back when the driver ends
     QObject connections_;  // ends the driver's connections with the driver
     std::map<Control, int> changes_;
     std::vector<SeenMessage> messages_;

@@ -24,13 +24,11 @@ inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.
 class ModalWatcher {
 public:
     explicit ModalWatcher(std::function<void(QMessageBox*)> inspect) : inspect_(std::move(inspect)) {}
-    int seen() const { return seen_; }
     void run(const std::function<void()>& action) {
         QTimer timer;
         timer.setInterval(5);
         QObject::connect(&timer, &QTimer::timeout, [this] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                ++seen_;
                 inspect_(box);
                 if (QAbstractButton* ok = box->button(QMessageBox::Ok)) {
                     ok->click();
@@ -45,7 +43,6 @@ public:
 
 private:
     std::function<void(QMessageBox*)> inspect_;
-    int seen_ = 0;
 };
 
 class WindowTest : public testing::Test {
@@ -64,7 +61,6 @@ protected:
         return widget;
     }
     QLineEdit* field(const char* name) const { return control<QLineEdit>(name); }
-    QString text(const char* name) const { return field(name)->text(); }
     QString caption(const char* name) const {
         QWidget* widget = control(name);
         return widget->property("text").toString();

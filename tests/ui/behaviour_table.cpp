@@ -270,6 +270,13 @@ void AddLocatorFieldRows(std::vector<Row>& rows) {
                         {u.pasted ? Paste(u.field, u"jn45ll\r\nnext line") : Type(u.field, u"jn45ll"),
                          Shows(u.field, u.shown), Press(Key::Undo), Shows(u.field, u.before)}});
     }
+    // Bad input empties both locator fields, as an edit: Ctrl+Z brings back what was typed there.
+    rows.push_back({"UndoBringsBackALocatorThatBadInputEmptied",
+                    {Type(Text3, u"fn31prx"), Type(Text5, u"io91wm"), Click(Command1), MessageBox(u"Tarvolin_11"),
+                     Shows(Text3, u""), Shows(Text5, u""), Press(Text3, Key::Undo), Shows(Text3, u"FN31PRX"),
+                     Press(Text5, Key::Undo), Shows(Text5, u"IO91WM"), Shows(Text6, u"??????"), Type(Text3, u"JN61FV"),
+                     Click(Command1), Shows(Text1, u" 323")}});
+
 }
 
 void AddButtonRows(std::vector<Row>& rows) {

@@ -56,7 +56,7 @@ void MemoryWindow::Edit(ui::Control field, std::u16string text, std::size_t care
     if (contents_[Index(field)] == text) return;
     FieldState& state = fields_[Index(field)];
     std::u16string before = std::exchange(contents_[Index(field)], std::move(text));
-    if (!state.editing) state.undo = std::move(before);
+    if (!state.editing || !byUser) state.undo = std::move(before);  // a program's write is an edit of its own
     state.editing = byUser;
     state.caret = caret;
     state.allSelected = false;

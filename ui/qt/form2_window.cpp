@@ -151,7 +151,7 @@ void Form2Window::PressDefaultButton() {
     if (button(Command1)->isDefault()) button(Command1)->click();
 }
 
-QLineEdit* Form2Window::field(Control id) const { return static_cast<QLineEdit*>(control(id)); }
+TextBox* Form2Window::field(Control id) const { return static_cast<TextBox*>(control(id)); }
 PictureBox* Form2Window::picture(Control id) const { return static_cast<PictureBox*>(control(id)); }
 QPushButton* Form2Window::button(Control id) const { return static_cast<QPushButton*>(control(id)); }
 
@@ -159,16 +159,17 @@ std::u16string Form2Window::Text(Control id) const {
     return HiddenFields::Holds(id) ? hiddenFields_.Text(id) : FromQString(field(id)->text());
 }
 
-// QLineEdit notifies textChanged synchronously, which runs the change handler nested. The same
-// text is not written at all: setText would clear the field's edit history (and with it undo)
-// and move the caret even where it changes nothing.
+// The text is replaced as an edit of its own, which Ctrl+Z takes back: bad input empties the
+// locator fields, and undo brings back what was typed (setText would clear the edit history).
+// QLineEdit notifies textChanged before the replacement returns, which runs the change handler
+// nested. The same text is not written at all.
 void Form2Window::SetText(Control id, std::u16string_view text) {
     if (HiddenFields::Holds(id)) {
         hiddenFields_.SetText(id, text);
         return;
     }
     const QString newText = ToQString(text);
-    if (field(id)->text() != newText) field(id)->setText(newText);
+    if (field(id)->text() != newText) field(id)->replaceAsOneEdit(newText);
 }
 
 std::u16string Form2Window::Caption(Control id) const { return FromQString(control(id)->property("text").toString()); }

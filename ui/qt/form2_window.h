@@ -24,6 +24,7 @@ struct ControlRow;
 namespace ui::qt {
 
 class PictureBox;
+class TextBox;
 
 class Form2Window : public QWidget, public ui::Window {
     Q_OBJECT
@@ -59,7 +60,7 @@ private:
     static void WidenForTitle(QMessageBox& box);
 
     QWidget* control(Control id) const { return controls_[static_cast<std::size_t>(id)]; }
-    QLineEdit* field(Control id) const;
+    TextBox* field(Control id) const;
     PictureBox* picture(Control id) const;
     QPushButton* button(Control id) const;
 

@@ -27,6 +27,11 @@ void TextBox::pasteFiltered(QClipboard::Mode mode) {
     if (!text.isEmpty() || hasSelectedText()) insertAsOneEdit(rule_(text));
 }
 
+void TextBox::replaceAsOneEdit(const QString& text) {
+    selectAll();
+    insertAsOneEdit(text);
+}
+
 // insert joins what it inserts to the edit before it, as typing does, so that one undo would take
 // back both; a paste is an edit of its own. Moving the caret ends an edit, so the caret steps away
 // and back, the selection restored, before the insert.

@@ -23,6 +23,8 @@ public:
 
     // Pastes the clipboard's text through the input rule, as Ctrl+V and the context menu do.
     void pasteFiltered(QClipboard::Mode mode = QClipboard::Clipboard);
+    // Replaces the whole text as one edit of its own, which undo takes back; the caret ends after it.
+    void replaceAsOneEdit(const QString& text);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

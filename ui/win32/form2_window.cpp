@@ -279,14 +279,15 @@ std::u16string Form2Window::Text(Control field) const {
     return HiddenFields::Holds(field) ? hiddenFields_.Text(field) : WindowText(control(field));
 }
 
-// SetWindowTextW sends EN_CHANGE before it returns, so the change handler runs nested. The EDIT
-// notifies even when the text stays the same, so the same text is not written at all: the
-// handler's write-back would recurse for ever, and the write would clear the field's undo.
+// The text is replaced as an edit the user can undo: bad input empties the locator fields, and
+// Ctrl+Z brings back what was typed. The EDIT sends EN_CHANGE before the replacement returns, so
+// the change handler runs nested; it would notify even where the text stays the same, so the same
+// text is not written at all: the handler's write-back would recur for ever.
 void Form2Window::SetText(Control field, std::u16string_view text) {
     if (HiddenFields::Holds(field)) {
         hiddenFields_.SetText(field, text);
     } else if (Text(field) != text) {
-        WriteWindowText(control(field), text);
+        ReplaceText(control(field), text);
     }
 }
 

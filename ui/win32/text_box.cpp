@@ -113,6 +113,11 @@ LRESULT CALLBACK TextBoxProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM
 
 }  // namespace
 
+void ReplaceText(HWND edit, std::u16string_view text) {
+    SendMessageW(edit, EM_SETSEL, 0, -1);
+    SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(std::u16string(text).c_str()));
+}
+
 void MakeTextBox(HWND edit, Control field) {
     SetWindowSubclass(edit, TextBoxProcedure, kSubclassId, reinterpret_cast<DWORD_PTR>(new TextBox{field}));
 }

@@ -13,8 +13,14 @@
 
 #include <windows.h>
 
+#include <string_view>
+
 namespace ui::win32 {
 
 void MakeTextBox(HWND edit, Control field);
+
+// Replaces the field's whole text as an edit of its own, so that Ctrl+Z brings the old text back
+// (SetWindowTextW would empty the undo buffer). EN_CHANGE is sent before it returns.
+void ReplaceText(HWND edit, std::u16string_view text);
 
 }  // namespace ui::win32

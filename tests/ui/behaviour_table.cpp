@@ -43,6 +43,7 @@ Step HasRole(ui::Control control, Role role) {
     step.role = role;
     return step;
 }
+Step Pressable(ui::Control control, bool pressable = true) { return {Kind::Pressable, control, {}, Key::Enter, pressable}; }
 Step Announced(std::vector<std::string> events) {
     Step step{Kind::Announced, Text1, {}};
     step.events = std::move(events);
@@ -434,7 +435,8 @@ void AddOpeningRows(std::vector<Row>& rows) {
     rows.push_back({"AssistiveToolsReadRolesAndPressThePictures",
                     {HasRole(Picture1, Role::Image), HasRole(Picture2, Role::Choice), HasRole(Picture3, Role::Choice),
                      HasRole(Picture4, Role::Button), HasRole(Text1, Role::Text), HasRole(Text3, Role::Text),
-                     HasRole(Text5, Role::Text), HasRole(Text6, Role::Text), Write(Text6, u"100"),
+                     HasRole(Text5, Role::Text), HasRole(Text6, Role::Text), Pressable(Picture1, false),
+                     Pressable(Picture2), Pressable(Picture3), Pressable(Picture4), Write(Text6, u"100"),
                      PressAccessibly(Picture4), Shows(Text6, u"62"), PressAccessibly(Picture2),
                      Shows(Command1, u"Calculate"), Shows(Label3, u"Miles"), Checked(Picture2),
                      PressAccessibly(Picture1), NothingChanged()}});
@@ -487,6 +489,7 @@ const char* KindName(Kind kind) {
     case Kind::Checked: return "checked";
     case Kind::NotChecked: return "not checked";
     case Kind::HasRole: return "has role";
+    case Kind::Pressable: return "pressable";
     case Kind::Announced: return "announced";
     }
     return "?";
@@ -526,6 +529,7 @@ std::optional<Ability> Needs(Kind kind) {
     case Kind::Checked:
     case Kind::NotChecked:
     case Kind::HasRole:
+    case Kind::Pressable:
     case Kind::PressAccessibly: return Ability::AssistiveTools;
     case Kind::Announced: return Ability::Announcements;
     default: return std::nullopt;
@@ -648,6 +652,7 @@ void Run(const Row& row, WindowDriver& driver) {
         case Kind::Checked: EXPECT_TRUE(driver.AccessiblyChecked(step.control)); break;
         case Kind::NotChecked: EXPECT_FALSE(driver.AccessiblyChecked(step.control)); break;
         case Kind::HasRole: EXPECT_EQ(driver.AccessibleRole(step.control), step.role); break;
+        case Kind::Pressable: EXPECT_EQ(driver.AccessiblyPressable(step.control), step.count == 1); break;
         case Kind::Announced: {
             std::vector<std::string> told = driver.Announced();
             std::sort(told.begin(), told.end());

@@ -33,6 +33,7 @@ struct Step {
         Checked,          // assistive tools are told the control is checked
         NotChecked,       // or that it is not
         HasRole,          // assistive tools are told the control is a role
+        Pressable,        // assistive tools are offered a press of the control when count is 1
         Announced,        // during the last action assistive tools were told of events, no more
     };
     Kind kind;

@@ -99,7 +99,9 @@ public:
     virtual std::u16string AccessibleName(ui::Control) { return {}; }
     virtual std::optional<Role> AccessibleRole(ui::Control) { return std::nullopt; }
     virtual bool AccessiblyChecked(ui::Control) { return false; }
-    // Presses the control as an assistive tool does, by its default action.
+    // Whether assistive tools are offered a press of the control, and the press itself (its
+    // default action).
+    virtual bool AccessiblyPressable(ui::Control) { return false; }
     virtual void PressAccessibly(ui::Control) {}
     // What assistive tools were told of the pictures during the last action, as "Picture2 state"
     // (its checked state changed) and "Picture1 name" (its name changed), in any order. (The

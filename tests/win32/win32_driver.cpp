@@ -66,11 +66,13 @@ AccessibleRead ReadAccessible(HWND control) {
     AccessibleRead read;
     const AccessibleObject object(control);
     if (!object.get()) return read;
-    BSTR name = nullptr;
-    if (SUCCEEDED(object.get()->get_accName(Self(), &name)) && name) {
-        read.name.assign(reinterpret_cast<const char16_t*>(name), SysStringLen(name));
-        SysFreeString(name);
-    }
+    const auto text = [&](HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*), std::u16string& into) {
+        BSTR value = nullptr;
+        if ((object.get()->*get)(Self(), &value) == S_OK && value) into.assign(reinterpret_cast<const char16_t*>(value), SysStringLen(value));
+        SysFreeString(value);
+    };
+    text(&IAccessible::get_accName, read.name);
+    text(&IAccessible::get_accDefaultAction, read.defaultAction);
     VARIANT value{};
     if (SUCCEEDED(object.get()->get_accRole(Self(), &value)) && value.vt == VT_I4) read.role = value.lVal;
     VariantInit(&value);
@@ -323,6 +325,8 @@ std::optional<behaviour::Role> Win32Driver::AccessibleRole(ui::Control control) 
 bool Win32Driver::AccessiblyChecked(ui::Control control) {
     return (ReadAccessible(Handle(control)).state & STATE_SYSTEM_CHECKED) != 0;
 }
+
+bool Win32Driver::AccessiblyPressable(ui::Control control) { return !ReadAccessible(Handle(control)).defaultAction.empty(); }
 
 void Win32Driver::PressAccessibly(ui::Control control) {
     Act([&] {

@@ -60,6 +60,7 @@ public:
     std::u16string AccessibleName(ui::Control control) override;
     std::optional<behaviour::Role> AccessibleRole(ui::Control control) override;
     bool AccessiblyChecked(ui::Control control) override;
+    bool AccessiblyPressable(ui::Control control) override;
     void PressAccessibly(ui::Control control) override;
     std::vector<std::string> Announced() override;
     ui::Control Focused() override;
@@ -108,11 +109,12 @@ private:
 bool SetClipboardText(std::u16string_view text);
 
 // A control as an assistive tool in another program reads it, through the system's own client side
-// (AccessibleObjectFromWindow): its name, MSAA role and state.
+// (AccessibleObjectFromWindow): its name, MSAA role, state and default action.
 struct AccessibleRead {
     std::u16string name;
     long role = 0;
     long state = 0;
+    std::u16string defaultAction;  // none where it offers nothing to do
 };
 AccessibleRead ReadAccessible(HWND control);
 

@@ -90,11 +90,15 @@ public:
         QAccessibleInterface* object = QAccessible::queryAccessibleInterface(widget(control));
         return object && object->state().checkable && object->state().checked;
     }
+    bool AccessiblyPressable(Control control) override {
+        QAccessibleActionInterface* actions = QAccessible::queryAccessibleInterface(widget(control))->actionInterface();
+        return actions && actions->actionNames().contains(QAccessibleActionInterface::pressAction());
+    }
     void PressAccessibly(Control control) override {
         Act([&] {
-            QAccessibleActionInterface* actions = QAccessible::queryAccessibleInterface(widget(control))->actionInterface();
-            if (actions && actions->actionNames().contains(QAccessibleActionInterface::pressAction())) {
-                actions->doAction(QAccessibleActionInterface::pressAction());
+            if (AccessiblyPressable(control)) {
+                QAccessible::queryAccessibleInterface(widget(control))->actionInterface()->doAction(
+                    QAccessibleActionInterface::pressAction());
             }
         });
     }

@@ -247,4 +247,15 @@ WIN32 = [
      "case PictureRole::Button: return ROLE_SYSTEM_GRAPHIC;", "ruler an image"),
     ("ui/win32/window_scale.cpp", "kSparePixels = 1;", "kSparePixels = 0;", "text may touch the edge"),
     ("ui/win32/smooth_scaling.cpp", "(sum[c] + whole / 2) / whole", "sum[c] / whole", "averages truncated"),
+    # Windows 7 to 11 from one exe, and what a user trial found.
+    ("ui/win32/window_dpi.cpp", "    if (dpi == systemDpi) return;\n", "    return;\n",
+     "on Windows 8.1 another monitor's DPI keeps the system's font"),
+    ("ui/win32/window_dpi.cpp",
+     "    const int designPixels = MulDiv(systemPixels, USER_DEFAULT_SCREEN_DPI, static_cast<int>(systemDpi));\n    return MulDiv(designPixels, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);",
+     "    return MulDiv(systemPixels, static_cast<int>(dpi), static_cast<int>(systemDpi));",
+     "the system's sizes scaled in one step: rounded twice, a pixel off at 144 dpi"),
+    ("ui/win32/window_dpi.cpp", "    return SystemDpi();\n}", "    return USER_DEFAULT_SCREEN_DPI;\n}",
+     "Windows 7 laid out for 96 dpi whatever the system's"),
+    ("ui/win32/window_dpi.cpp", "        AdjustWindowRectEx(&frame, style, FALSE, exStyle);\n", "",
+     "on Windows 7 a window without room for its frame"),
 ]

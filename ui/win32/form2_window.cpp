@@ -5,6 +5,7 @@
 #include "picture_box.h"
 #include "resource.h"
 #include "text_box.h"
+#include "window_dpi.h"
 #include "window_messages.h"
 #include "window_scale.h"
 #include "window_text.h"
@@ -87,7 +88,7 @@ void SetDefaultLook(HWND button, bool isDefault) {
 
 }  // namespace
 
-Form2Window::Form2Window(HINSTANCE instance) {
+Form2Window::Form2Window(HINSTANCE instance, const SystemFunctions& system) : system_(system) {
     if (!RegisterWindowClass(instance, Procedure) || !PictureBox::RegisterClass(instance)) return;
     const RECT work = PrimaryWorkArea();
     // Made at its place on the primary monitor, so that it takes that monitor's DPI.
@@ -95,7 +96,7 @@ Form2Window::Form2Window(HINSTANCE instance) {
                     nullptr, nullptr, instance, this);
     if (!window_) return;
     CreateControls();
-    FitToDpi(GetDpiForWindow(window_));
+    FitToDpi(DpiOfWindow(system_, window_));
     CentreOnPrimaryWorkArea();
     form_.Form_Load();
     handlersLive_ = true;
@@ -155,7 +156,7 @@ HWND Form2Window::CreateControl(const ControlRow& row) {
 void Form2Window::FitToDpi(UINT dpi) {
     dpi_ = dpi;
     HFONT previous = font_;
-    font_ = CreateMessageFont(dpi_);
+    font_ = CreateMessageFont(system_, dpi_);
     for (HWND c : controls_) SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
     if (previous) DeleteObject(previous);
     const std::vector<ControlText> texts = TextsToFit();
@@ -176,10 +177,9 @@ void Form2Window::LayOut(double scale) {
 
 SIZE Form2Window::FrameSize() const {
     const double devicePixelsPerUnit = scale_ * dpi_ / USER_DEFAULT_SCREEN_DPI;
-    RECT frame{0, 0, TwipsToPixels(kClientWidthTwips, devicePixelsPerUnit),
-               TwipsToPixels(kClientHeightTwips, devicePixelsPerUnit)};
-    AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, dpi_);
-    return {frame.right - frame.left, frame.bottom - frame.top};
+    const SIZE client{TwipsToPixels(kClientWidthTwips, devicePixelsPerUnit),
+                      TwipsToPixels(kClientHeightTwips, devicePixelsPerUnit)};
+    return FrameSizeAround(system_, client, kStyle, kExStyle, dpi_);
 }
 
 void Form2Window::CentreOnPrimaryWorkArea() const {

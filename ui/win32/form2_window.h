@@ -9,6 +9,8 @@
 // default button, which Calculate becomes with the completion signal.
 #pragma once
 
+#include "system_functions.h"
+
 #include "ui/form2.h"
 #include "ui/window.h"
 
@@ -22,8 +24,9 @@ class Form2Window final : public ui::Window {
 public:
     // Creates the window and its controls, hidden, laid out and centred on the primary monitor's
     // work area, and runs the load handler. handle() is nullptr if the window could not be made.
-    // Needs COM on the thread (the pictures are decoded by WIC).
-    explicit Form2Window(HINSTANCE instance);
+    // Needs COM on the thread (the pictures are decoded by WIC). system holds the functions of
+    // later Windows versions that the window uses where they exist.
+    explicit Form2Window(HINSTANCE instance, const SystemFunctions& system = SystemFunctions::OfThisSystem());
     Form2Window(const Form2Window&) = delete;
     Form2Window& operator=(const Form2Window&) = delete;
     ~Form2Window();
@@ -61,6 +64,7 @@ private:
     void OnActivate(bool active);
     void FollowFocus() const;
 
+    const SystemFunctions system_;
     HWND window_ = nullptr;
     std::array<HWND, 18> controls_{};
     HFONT font_ = nullptr;

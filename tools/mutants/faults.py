@@ -258,6 +258,8 @@ WIN32 = [
      "Windows 7 laid out for 96 dpi whatever the system's"),
     ("ui/win32/window_dpi.cpp", "        AdjustWindowRectEx(&frame, style, FALSE, exStyle);\n", "",
      "on Windows 7 a window without room for its frame"),
+    ("ui/win32/start_up.cpp", "    if (FAILED(com)) return Fail(StartStep::Com, com);", "    if (FAILED(com)) return 1;",
+     "COM that cannot start ends the program without a word"),
     ("ui/win32/system_functions.cpp", "SystemFunctions AsOnWindows7(const SystemFunctions&) { return SystemFunctions{}; }",
      "SystemFunctions AsOnWindows7(const SystemFunctions& system) { return system; }",
      "the tests as on Windows 7 run on Windows 10's functions"),

@@ -89,12 +89,18 @@ void SetDefaultLook(HWND button, bool isDefault) {
 }  // namespace
 
 Form2Window::Form2Window(HINSTANCE instance, const SystemFunctions& system) : system_(system) {
-    if (!RegisterWindowClass(instance, Procedure) || !PictureBox::RegisterClass(instance)) return;
+    if (!RegisterWindowClass(instance, Procedure) || !PictureBox::RegisterClass(instance)) {
+        Fail(Failure::WindowClass);
+        return;
+    }
     const RECT work = PrimaryWorkArea();
     // Made at its place on the primary monitor, so that it takes that monitor's DPI.
     CreateWindowExW(kExStyle, kClassName, Wide(std::u16string(kWindowTitle)), kStyle, work.left, work.top, 0, 0,
                     nullptr, nullptr, instance, this);
-    if (!window_) return;
+    if (!window_) {
+        Fail(Failure::Window);
+        return;
+    }
     CreateControls();
     FitToDpi(DpiOfWindow(system_, window_));
     CentreOnPrimaryWorkArea();
@@ -106,6 +112,11 @@ Form2Window::Form2Window(HINSTANCE instance, const SystemFunctions& system) : sy
 Form2Window::~Form2Window() {
     if (window_) DestroyWindow(window_);
     if (font_) DeleteObject(font_);
+}
+
+void Form2Window::Fail(Failure failure) {
+    failure_ = failure;
+    failureError_ = GetLastError();
 }
 
 void Form2Window::Show(int showCommand) const {

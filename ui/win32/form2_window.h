@@ -23,15 +23,18 @@ namespace ui::win32 {
 class Form2Window final : public ui::Window {
 public:
     // Creates the window and its controls, hidden, laid out and centred on the primary monitor's
-    // work area, and runs the load handler. handle() is nullptr if the window could not be made.
-    // Needs COM on the thread (the pictures are decoded by WIC). system holds the functions of
-    // later Windows versions that the window uses where they exist.
+    // work area, and runs the load handler. handle() is nullptr if the window could not be made,
+    // and failure() says why. Needs COM on the thread (the pictures are decoded by WIC). system
+    // holds the functions of later Windows versions that the window uses where they exist.
     explicit Form2Window(HINSTANCE instance, const SystemFunctions& system = SystemFunctions::OfThisSystem());
     Form2Window(const Form2Window&) = delete;
     Form2Window& operator=(const Form2Window&) = delete;
     ~Form2Window();
 
     HWND handle() const { return window_; }
+    enum class Failure { None, WindowClass, Window };
+    Failure failure() const { return failure_; }
+    DWORD failureError() const { return failureError_; }  // the system's error code then (GetLastError)
     HWND control(Control id) const { return controls_[static_cast<std::size_t>(id)]; }
     void Show(int showCommand) const;
 
@@ -63,8 +66,11 @@ private:
     void OnCommand(int id, int code);
     void OnActivate(bool active);
     void FollowFocus() const;
+    void Fail(Failure failure);
 
     const SystemFunctions system_;
+    Failure failure_ = Failure::None;
+    DWORD failureError_ = ERROR_SUCCESS;
     HWND window_ = nullptr;
     std::array<HWND, 18> controls_{};
     HFONT font_ = nullptr;

@@ -7,6 +7,7 @@
 #include "text_box.h"
 #include "window_dpi.h"
 #include "window_messages.h"
+#include "window_placement.h"
 #include "window_scale.h"
 #include "window_text.h"
 
@@ -194,10 +195,9 @@ SIZE Form2Window::FrameSize() const {
 }
 
 void Form2Window::CentreOnPrimaryWorkArea() const {
-    const RECT work = PrimaryWorkArea();
     const SIZE frame = FrameSize();
-    SetWindowPos(window_, nullptr, work.left + (work.right - work.left - frame.cx) / 2,
-                 work.top + (work.bottom - work.top - frame.cy) / 2, frame.cx, frame.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    const POINT at = FramePositionOn(PrimaryWorkArea(), frame);
+    SetWindowPos(window_, nullptr, at.x, at.y, frame.cx, frame.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT CALLBACK Form2Window::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

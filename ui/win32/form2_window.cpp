@@ -164,9 +164,11 @@ HWND Form2Window::CreateControl(const ControlRow& row) {
     return nullptr;
 }
 
-// The font for the DPI on every control, and the scale at which every text fits in it.
+// The font for the DPI on every control, the scale at which every text fits in it, and the
+// window's icons drawn for the DPI.
 void Form2Window::FitToDpi(UINT dpi) {
     dpi_ = dpi;
+    icons_.FollowDpi(window_, dpi_);
     HFONT previous = font_;
     font_ = CreateMessageFont(system_, dpi_);
     for (HWND c : controls_) SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);

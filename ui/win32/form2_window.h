@@ -10,6 +10,7 @@
 #pragma once
 
 #include "system_functions.h"
+#include "window_icons.h"
 
 #include "ui/form2.h"
 #include "ui/window.h"
@@ -71,6 +72,7 @@ private:
     const SystemFunctions system_;
     Failure failure_ = Failure::None;
     DWORD failureError_ = ERROR_SUCCESS;
+    WindowIcons icons_;  // destroyed after the window
     HWND window_ = nullptr;
     std::array<HWND, 18> controls_{};
     HFONT font_ = nullptr;

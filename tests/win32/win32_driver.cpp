@@ -84,11 +84,17 @@ void Win32Driver::Inspect(HWND box) {
     seen.caption = ui::win32::WindowText(box);
     seen.message = ui::win32::WindowText(GetDlgItem(box, kMessageTextId));
     seen.ownerEnabled = IsWindowEnabled(window_);
+    GetWindowRect(box, &seen.frame);
+    GetClientRect(box, &seen.client);
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         if (!IsWindowVisible(child)) continue;
         if (HasClass(child, L"Button")) {
             ++seen.buttons;
-            if (GetDlgCtrlID(child) == IDOK) seen.okButton = true;
+            if (GetDlgCtrlID(child) == IDOK) {
+                seen.okButton = true;
+                GetWindowRect(child, &seen.ok);
+                MapWindowPoints(HWND_DESKTOP, box, reinterpret_cast<POINT*>(&seen.ok), 2);
+            }
         }
         // Wine's box keeps its icon static, empty, when there is no icon.
         if (HasClass(child, L"Static") && (GetWindowLongPtrW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&

@@ -27,6 +27,9 @@ struct BoxSeen {
     bool okButton = false;     // one of them is IDOK
     bool icon = false;         // an icon is shown
     bool ownerEnabled = true;  // the window still took input meanwhile
+    RECT frame{};              // on the screen
+    RECT client{};
+    RECT ok{};                 // the OK button, in the client area
 };
 
 class Win32Driver : public behaviour::WindowDriver {

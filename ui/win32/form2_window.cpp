@@ -2,6 +2,7 @@
 
 #include "command_button.h"
 #include "control_ids.h"
+#include "message_box.h"
 #include "picture_box.h"
 #include "resource.h"
 #include "text_box.h"
@@ -316,7 +317,7 @@ void Form2Window::PlaceCaret(Control field, std::size_t position) {
 }
 
 void Form2Window::ShowMessage(std::u16string_view message, std::u16string_view caption) {
-    MessageBoxW(window_, Wide(std::u16string(message)), Wide(std::u16string(caption)), MB_OK);
+    ShowMessageBox(window_, message, caption, NonClientMetricsAt(system_, dpi_));
 }
 
 // From now on Calculate is the default button: Enter in a locator field presses it.

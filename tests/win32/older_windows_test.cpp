@@ -6,7 +6,6 @@
 
 #include "ui/control_table.h"
 #include "ui/win32/system_functions.h"
-#include "ui/win32/window_dpi.h"
 
 #include <string>
 #include <vector>
@@ -91,7 +90,11 @@ TEST(OlderSystems, LackTheFunctionsOfLaterVersions) {
 }
 
 TEST_F(Win32WindowTest, OlderSystemsBuildTheSameWindow) {
-    const Form2Window reference(GetModuleHandleW(nullptr), SystemFunctions::OfThisSystem());
+    const SystemFunctions& system = SystemFunctions::OfThisSystem();
+    ASSERT_TRUE(system.getDpiForWindow && system.systemParametersInfoForDpi && system.adjustWindowRectExForDpi &&
+                system.getDpiForMonitor)
+        << "this system lacks a function of Windows 10 1607: there is nothing to compare with";
+    const Form2Window reference(GetModuleHandleW(nullptr), system);
     ASSERT_NE(reference.handle(), nullptr);
     for (const OlderSystem& older : OlderSystems()) {
         SCOPED_TRACE(older.name);
@@ -111,39 +114,6 @@ TEST_F(Win32WindowTest, OlderSystemsFollowANewDpiAsThisOneDoes) {
             MoveToDpi(form, dpi);
             EXPECT_EQ(Build(form), Build(reference));
         }
-    }
-}
-
-// The fallbacks one by one: what each gives in place of the function of Windows 10.
-TEST_F(Win32WindowTest, OlderSystemsFindTheSameDpiFontsAndFrame) {
-    const SystemFunctions& system = SystemFunctions::OfThisSystem();
-    ASSERT_TRUE(system.getDpiForWindow && system.systemParametersInfoForDpi && system.adjustWindowRectExForDpi &&
-                system.getDpiForMonitor)
-        << "this system lacks a function of Windows 10 1607";
-    const UINT windowDpi = system.getDpiForWindow(form->handle());
-    for (const OlderSystem& older : OlderSystems()) {
-        SCOPED_TRACE(older.name);
-        EXPECT_EQ(ui::win32::DpiOfWindow(older.functions, form->handle()), windowDpi);
-        for (const UINT dpi : {96u, 120u, 144u, 192u}) {
-            SCOPED_TRACE(std::to_string(dpi) + " dpi");
-            NONCLIENTMETRICSW expected{};
-            expected.cbSize = sizeof expected;
-            ASSERT_TRUE(system.systemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof expected, &expected, 0, dpi));
-            const auto metrics = ui::win32::NonClientMetricsAt(older.functions, dpi);
-            ASSERT_TRUE(metrics);
-            EXPECT_EQ(metrics->lfMessageFont.lfHeight, expected.lfMessageFont.lfHeight);
-            EXPECT_EQ(std::wstring(metrics->lfMessageFont.lfFaceName), std::wstring(expected.lfMessageFont.lfFaceName));
-            EXPECT_EQ(metrics->lfCaptionFont.lfHeight, expected.lfCaptionFont.lfHeight);
-            EXPECT_EQ(metrics->iCaptionWidth, expected.iCaptionWidth);
-        }
-        // The frame at the system's DPI; at another, Windows 8.1 keeps the system's frame.
-        const SIZE client{492, 417};
-        RECT expected{0, 0, client.cx, client.cy};
-        system.adjustWindowRectExForDpi(&expected, WS_OVERLAPPEDWINDOW, FALSE, 0, ui::win32::SystemDpi());
-        const SIZE frame =
-            ui::win32::FrameSizeAround(older.functions, client, WS_OVERLAPPEDWINDOW, 0, ui::win32::SystemDpi());
-        EXPECT_EQ(frame.cx, expected.right - expected.left);
-        EXPECT_EQ(frame.cy, expected.bottom - expected.top);
     }
 }
 

@@ -23,11 +23,12 @@ TARVOLIN_PACKAGES=(
 # GoogleTest's sources to cross-build it, flock for the Wine prefix's lock, and the host compiler
 # for the Linux half of the cross-check, icoutils to read the program file's icon (and for
 # tools/make-images to write both icon files), and for the tests of the window a virtual display,
-# xdotool's keys and clicks and ImageMagick's screenshots.
+# xdotool's keys and clicks, ImageMagick's screenshots and a window manager (openbox) that draws
+# the message box's title.
 TARVOLIN_WINDOWS_PACKAGES=(
   cmake make g++ g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 googletest util-linux icoutils
-  xvfb xauth x11-utils xdotool imagemagick
+  xvfb xauth x11-utils xdotool imagemagick openbox
   wixl msitools zip unzip
 )
 

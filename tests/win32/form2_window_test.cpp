@@ -233,3 +233,35 @@ TEST_F(Win32WindowTest, ANewDpiBringsItsFontAndLayout) {
 }
 
 }  // namespace
+
+namespace {
+
+// --- Where the window opens ---
+
+RECT PrimaryWorkArea() {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    return monitor.rcWork;
+}
+
+// A window larger than the work area (a large font on a small screen) opens with its title bar in
+// the work area, where the mouse can take it and move the window, not above the top of the screen.
+TEST_F(Win32WindowTest, AWindowLargerThanTheWorkAreaOpensWithItsTitleBarInIt) {
+    const LargerMessageFont font(-48);
+    ASSERT_TRUE(font.set());
+    Win32WindowTest::TearDown();
+    Win32WindowTest::SetUp();
+    const RECT work = PrimaryWorkArea();
+    RECT frame;
+    GetWindowRect(form->handle(), &frame);
+    ASSERT_GT(frame.bottom - frame.top, work.bottom - work.top) << "the window fits: the test needs a larger font";
+    ASSERT_GT(frame.right - frame.left, work.right - work.left) << "the window fits: the test needs a larger font";
+    POINT client{0, 0};
+    ClientToScreen(form->handle(), &client);
+    EXPECT_EQ(frame.top, work.top);
+    EXPECT_EQ(frame.left, work.left);
+    EXPECT_LE(client.y, work.bottom) << "the title bar reaches below the work area";
+}
+
+}  // namespace

@@ -152,7 +152,10 @@ TEST(ProgramResources, ManifestIsEmbeddedAsResourceOne) {
     const std::string manifest = ResourceBytes(MAKEINTRESOURCEW(1), RT_MANIFEST);
     EXPECT_EQ(manifest, FileBytes(std::string(TARVOLIN_WIN32_DIR) + "/tarvolin.manifest"));
     for (const char* part : {"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"", "level=\"asInvoker\"",
-                             "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}", ">PerMonitorV2, PerMonitor<", ">true/pm<"})
+                             "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}", ">PerMonitorV2, PerMonitor<", ">true/pm<",
+                             // Windows 7, 8 and 8.1
+                             "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}", "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",
+                             "{1f676c76-80e1-4239-95bb-83d0f6d0da78}"})
         EXPECT_NE(manifest.find(part), std::string::npos) << part;
 }
 

@@ -4,14 +4,23 @@
 # AccessibleObjectFromWindow). Then screenshots at 96 and 192 dpi: the layout at its size, each
 # picture pixel for pixel, the natural image at 96 and the double-size drawing at 192, as the
 # system decodes them (decode_picture.exe); ImageMagick's decoding tells that it is the right one.
-#   tarvolin_e2e.sh PREFIX TARVOLIN.exe WINDOW_PROBE.exe DECODE_PICTURE.exe IMAGES_DIR SHOTS_DIR
-# PREFIX is a Wine prefix of its own: the test sets its DPI. The screenshots stay in SHOTS_DIR.
+# The window's icons, as Wine hands them to the taskbar, are the program icon's images pixel for pixel.
+#   tarvolin_e2e.sh [--windows VERSION] [--against REFERENCE.exe --at DPI]
+#                   PREFIX TARVOLIN.exe WINDOW_PROBE.exe DECODE_PICTURE.exe IMAGES_DIR SHOTS_DIR
+# PREFIX is a Wine prefix of its own: the test sets its DPI, and with --windows the Windows version
+# that Wine reports (win7, win81, ...). With --against, the screenshots are taken at DPI in place of
+# 192 dpi, and must equal those of REFERENCE.exe pixel for pixel. The screenshots stay in SHOTS_DIR.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
+if [ -z "${DISPLAY:-}" ]; then exec "$root/tests/ui/qt/xvfb_run.sh" "$0" "$@"; fi
+windows="" reference="" second_dpi=192
+while [[ "${1:-}" == --* ]]; do
+  case $1 in --windows) windows=$2 ;; --against) reference=$2 ;; --at) second_dpi=$2 ;; esac
+  shift 2
+done
 export TARVOLIN_WINEPREFIX=$1
 program=$2 probe=$3 decode=$4 images=$5 shots=$6
-if [ -z "${DISPLAY:-}" ]; then exec "$root/tests/ui/qt/xvfb_run.sh" "$0" "$@"; fi
 wine_run=$root/scripts/wine-run
 title="Tarvolin utility 1.1 - QZ9XQW"
 mkdir -p "$shots"
@@ -49,7 +58,7 @@ set_dpi() {
 }
 
 start() {
-  "$wine_run" "$program" &
+  "$wine_run" "${1:-$program}" &
   pid=$!
   wait_for shown "$title" || { echo "FAIL: no window"; exit 1; }
   window=$(x_window "$title")
@@ -114,12 +123,41 @@ check_screenshot() {
   done <<<"$pictures"
 }
 
+# The pixels of the window's icon of a size as Wine hands it to the taskbar and Alt+Tab
+# (_NET_WM_ICON: width, height, then 0xAARRGGBB a pixel, for each icon), one a line.
+net_icon() {
+  xprop -id "$window" -notype -f _NET_WM_ICON 32c '\t$0+' _NET_WM_ICON | cut -f2- | tr -d ',' | tr ' ' '\n' |
+    awk -v want="$1" '{ v[n++] = $1 } END {
+      for (i = 0; i < n; i += 2 + v[i] * v[i + 1]) if (v[i] == want) { for (k = 0; k < want * want; k++) print v[i + 2 + k]; exit } }'
+}
+# The same of an image file, as ImageMagick reads it.
+file_icon() {
+  convert "$1" -depth 8 txt:- | awk -F'[()]' 'NR > 1 { split($2, c, ","); printf "%.0f\n", c[4] * 16777216 + c[1] * 65536 + c[2] * 256 + c[3] }'
+}
+# The large and the small icon at the DPI (32 and 16 px at 96 dpi) are the program icon's own
+# images of those sizes, pixel for pixel: another size scaled to them differs.
+check_icons() {
+  local dpi=$1 size
+  icotool -x -o "$work" "$images/tarvolin-windows.ico"
+  for size in $((32 * dpi / 96)) $((16 * dpi / 96)); do
+    net_icon "$size" >"$work/shown-icon.txt"
+    file_icon "$work"/tarvolin-windows_*_"${size}x${size}"x32.png >"$work/expected-icon.txt"
+    if [ ! -s "$work/shown-icon.txt" ]; then
+      fail "no $size px icon at $dpi dpi: $(xprop -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')"
+    elif ! cmp -s "$work/shown-icon.txt" "$work/expected-icon.txt"; then
+      fail "the $size px icon at $dpi dpi is not the program icon's $size px image"
+    fi
+  done
+}
+
 # --- At 96 dpi: the program used by keys and clicks ---
+[ -n "$windows" ] && "$wine_run" reg add 'HKCU\Software\Wine' /v Version /d "$windows" /f >/dev/null
 set_dpi 96
 start
 expect_text Text3 JN61FV "at start"
 expect_text Text5 ... "at start"
 expect_text Label1 "Locatore 1" "at start"
+check_icons 96
 accessible=$("$wine_run" "$probe" accessible)
 grep -qP '^Picture1\tBussola\t40\t-$' <<<"$accessible" || fail "the compass is no image named Bussola: $(grep Picture1 <<<"$accessible")"
 grep -qP '^Picture3\tItaliano\t45\tchecked$' <<<"$accessible" || fail "the Italian flag is not checked: $(grep Picture3 <<<"$accessible")"
@@ -168,15 +206,35 @@ expect_text Text6 "??????" "after the box"
 import -window "$window" "$shots/tarvolin-96dpi-english.png"
 stop_by_escape
 
-# --- At 192 dpi: the same layout twice the size, the double-size drawings pixel for pixel ---
-set_dpi 192
-start
-xdotool key Tab  # the focus frame off the compass
-sleep 0.3
-import -window "$window" "$shots/tarvolin-192dpi.png"
-check_screenshot 192 "$shots/tarvolin-192dpi.png"
-stop_by_escape
-set_dpi 96
+if [ -z "$reference" ]; then
+  # --- At 192 dpi: the same layout twice the size, the double-size drawings pixel for pixel ---
+  set_dpi 192
+  start
+  xdotool key Tab  # the focus frame off the compass
+  sleep 0.3
+  import -window "$window" "$shots/tarvolin-192dpi.png"
+  check_screenshot 192 "$shots/tarvolin-192dpi.png"
+  check_icons 192
+  stop_by_escape
+  set_dpi 96
+  [ "$failed" -eq 0 ] && echo "PASS: keys, clicks and the message box at 96 dpi; every picture and both icons pixel for pixel at 96 and 192 dpi"
+  exit "$failed"
+fi
 
-[ "$failed" -eq 0 ] && echo "PASS: keys, clicks and the message box at 96 dpi; every picture pixel for pixel at 96 and 192 dpi"
+# --- At the DPI asked for: the window as the reference program shows it, pixel for pixel ---
+set_dpi "$second_dpi"
+for exe in "$reference" "$program"; do
+  start "$exe"
+  import -window "$window" "$shots/$(basename "$exe" .exe)-${second_dpi}dpi.png"
+  check_icons "$second_dpi"
+  stop_by_escape
+done
+shot=$shots/$(basename "$program" .exe)-${second_dpi}dpi.png
+expected=$shots/$(basename "$reference" .exe)-${second_dpi}dpi.png
+[ "$(identify -format '%wx%h' "$shot")" = "$(identify -format '%wx%h' "$expected")" ] ||
+  fail "the window is $(identify -format '%wx%h' "$shot") at $second_dpi dpi, $(basename "$reference") $(identify -format '%wx%h' "$expected")"
+differing=$(compare -metric AE "$shot" "$expected" null: 2>&1 || true)
+[ "$differing" = 0 ] || fail "$differing pixels differ from $(basename "$reference")'s window at $second_dpi dpi"
+set_dpi 96
+[ "$failed" -eq 0 ] && echo "PASS: keys, clicks and the message box at 96 dpi; every picture pixel for pixel at 96 dpi; at $second_dpi dpi the window of $(basename "$reference") pixel for pixel"
 exit "$failed"

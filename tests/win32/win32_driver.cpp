@@ -181,11 +181,17 @@ void Win32Driver::Inspect(HWND box) {
     dismissed_.push_back(box);
     behaviour::SeenMessage seen{ui::win32::WindowText(box), ui::win32::WindowText(GetDlgItem(box, kMessageTextId)),
                                 behaviour::TakeSnapshot(*this), 0, false, false, IsWindowEnabled(window_) != FALSE};
+    BoxPlace place;
+    GetClientRect(box, &place.client);
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         if (!IsWindowVisible(child)) continue;
         if (HasClass(child, L"Button")) {
             ++seen.buttons;
-            if (GetDlgCtrlID(child) == IDOK) seen.okButton = true;
+            if (GetDlgCtrlID(child) == IDOK) {
+                seen.okButton = true;
+                GetWindowRect(child, &place.ok);
+                MapWindowPoints(HWND_DESKTOP, box, reinterpret_cast<POINT*>(&place.ok), 2);
+            }
         }
         // Wine's box keeps its icon static, empty, when there is no icon.
         if (HasClass(child, L"Static") && (GetWindowLongPtrW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
@@ -194,6 +200,7 @@ void Win32Driver::Inspect(HWND box) {
         }
     }
     messages_.push_back(seen);
+    boxPlaces_.push_back(place);
     PostMessageW(box, WM_COMMAND, IDOK, 0);
 }
 

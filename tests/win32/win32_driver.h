@@ -42,6 +42,12 @@ private:
     int depth_ = 0;
 };
 
+// Where a message box lay, in its own client area: how wide it was made, and its OK button.
+struct BoxPlace {
+    RECT client{};
+    RECT ok{};
+};
+
 class Win32Driver : public behaviour::WindowDriver {
 public:
     explicit Win32Driver(ui::win32::Form2Window& form);
@@ -81,6 +87,8 @@ public:
     void MouseClick(ui::Control control, std::optional<POINT> at = std::nullopt, bool twice = false);
     // Runs an action that may bring up message boxes, recording each and dismissing it.
     void Act(const std::function<void()>& action) override;
+    // Where each message box of Messages() lay.
+    const std::vector<BoxPlace>& BoxPlaces() const { return boxPlaces_; }
 
 protected:
     ui::Window& Program() override { return form_; }
@@ -96,6 +104,7 @@ private:
     ui::win32::Form2Window& form_;
     HWND window_ = form_.handle();
     std::vector<behaviour::SeenMessage> messages_;
+    std::vector<BoxPlace> boxPlaces_;
     std::vector<HWND> dismissed_;
     // The change notifications of the fields with a change handler.
     std::map<ui::Control, std::unique_ptr<NotificationWatch>> changes_;

@@ -1,6 +1,7 @@
 // A fresh window for each test, shown and active, with a driver that acts on it as a user would.
 #pragma once
 
+#include "system_for_tests.h"
 #include "win32_driver.h"
 
 #include "../ui/behaviour_table.h"
@@ -15,7 +16,7 @@
 class Win32WindowTest : public testing::Test {
 protected:
     void SetUp() override {
-        form = std::make_unique<ui::win32::Form2Window>(GetModuleHandleW(nullptr));
+        form = std::make_unique<ui::win32::Form2Window>(GetModuleHandleW(nullptr), win32_test::SystemForTests());
         ASSERT_NE(form->handle(), nullptr);
         form->Show(SW_SHOWNORMAL);
         SetForegroundWindow(form->handle());

@@ -75,7 +75,7 @@ int PrintBox(HWND window) {
 int PrintAccessible(HWND window) {
     if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 1;
     for (const ui::ControlRow& row : ui::ControlTable()) {
-        if (row.kind == ui::ControlKind::Label || row.kind == ui::ControlKind::HiddenTextBox) continue;
+        if (row.kind == ui::ControlKind::Label || !ui::IsShown(row)) continue;
         IAccessible* object = nullptr;
         if (FAILED(AccessibleObjectFromWindow(GetDlgItem(window, ui::win32::ControlId(row.id)),
                                               static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,

@@ -2,10 +2,13 @@
 
 #include "command_button.h"
 #include "control_ids.h"
+#include "message_box.h"
 #include "picture_box.h"
 #include "resource.h"
 #include "text_box.h"
+#include "window_dpi.h"
 #include "window_messages.h"
+#include "window_placement.h"
 #include "window_scale.h"
 #include "window_text.h"
 
@@ -87,15 +90,21 @@ void SetDefaultLook(HWND button, bool isDefault) {
 
 }  // namespace
 
-Form2Window::Form2Window(HINSTANCE instance) {
-    if (!RegisterWindowClass(instance, Procedure) || !PictureBox::RegisterClass(instance)) return;
+Form2Window::Form2Window(HINSTANCE instance, const SystemFunctions& system) : system_(system) {
+    if (!RegisterWindowClass(instance, Procedure) || !PictureBox::RegisterClass(instance)) {
+        Fail(Failure::WindowClass);
+        return;
+    }
     const RECT work = PrimaryWorkArea();
     // Made at its place on the primary monitor, so that it takes that monitor's DPI.
     CreateWindowExW(kExStyle, kClassName, Wide(std::u16string(kWindowTitle)), kStyle, work.left, work.top, 0, 0,
                     nullptr, nullptr, instance, this);
-    if (!window_) return;
+    if (!window_) {
+        Fail(Failure::Window);
+        return;
+    }
     CreateControls();
-    FitToDpi(GetDpiForWindow(window_));
+    FitToDpi(DpiOfWindow(system_, window_));
     CentreOnPrimaryWorkArea();
     form_.Form_Load();
     handlersLive_ = true;
@@ -105,6 +114,11 @@ Form2Window::Form2Window(HINSTANCE instance) {
 Form2Window::~Form2Window() {
     if (window_) DestroyWindow(window_);
     if (font_) DeleteObject(font_);
+}
+
+void Form2Window::Fail(Failure failure) {
+    failure_ = failure;
+    failureError_ = GetLastError();
 }
 
 void Form2Window::Show(int showCommand) const {
@@ -150,11 +164,13 @@ HWND Form2Window::CreateControl(const ControlRow& row) {
     return nullptr;
 }
 
-// The font for the DPI on every control, and the scale at which every text fits in it.
+// The font for the DPI on every control, the scale at which every text fits in it, and the
+// window's icons drawn for the DPI.
 void Form2Window::FitToDpi(UINT dpi) {
     dpi_ = dpi;
+    icons_.FollowDpi(window_, dpi_);
     HFONT previous = font_;
-    font_ = CreateMessageFont(dpi_);
+    font_ = CreateMessageFont(system_, dpi_);
     for (HWND c : controls_) {
         if (c) SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
     }
@@ -178,17 +194,15 @@ void Form2Window::LayOut(double scale) {
 
 SIZE Form2Window::FrameSize() const {
     const double devicePixelsPerUnit = scale_ * dpi_ / USER_DEFAULT_SCREEN_DPI;
-    RECT frame{0, 0, TwipsToPixels(kClientWidthTwips, devicePixelsPerUnit),
-               TwipsToPixels(kClientHeightTwips, devicePixelsPerUnit)};
-    AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, dpi_);
-    return {frame.right - frame.left, frame.bottom - frame.top};
+    const SIZE client{TwipsToPixels(kClientWidthTwips, devicePixelsPerUnit),
+                      TwipsToPixels(kClientHeightTwips, devicePixelsPerUnit)};
+    return FrameSizeAround(system_, client, kStyle, kExStyle, dpi_);
 }
 
 void Form2Window::CentreOnPrimaryWorkArea() const {
-    const RECT work = PrimaryWorkArea();
     const SIZE frame = FrameSize();
-    SetWindowPos(window_, nullptr, work.left + (work.right - work.left - frame.cx) / 2,
-                 work.top + (work.bottom - work.top - frame.cy) / 2, frame.cx, frame.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    const POINT at = FramePositionOn(PrimaryWorkArea(), frame);
+    SetWindowPos(window_, nullptr, at.x, at.y, frame.cx, frame.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT CALLBACK Form2Window::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -304,7 +318,7 @@ void Form2Window::PlaceCaret(Control field, std::size_t position) {
 }
 
 void Form2Window::ShowMessage(std::u16string_view message, std::u16string_view caption) {
-    MessageBoxW(window_, Wide(std::u16string(message)), Wide(std::u16string(caption)), MB_OK);
+    ShowMessageBox(window_, message, caption, NonClientMetricsAt(system_, dpi_));
 }
 
 // From now on Calculate is the default button: Enter in a locator field presses it.

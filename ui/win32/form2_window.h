@@ -9,6 +9,9 @@
 // default button, which Calculate becomes with the completion signal.
 #pragma once
 
+#include "system_functions.h"
+#include "window_icons.h"
+
 #include "ui/form2.h"
 #include "ui/hidden_fields.h"
 #include "ui/window.h"
@@ -22,14 +25,18 @@ namespace ui::win32 {
 class Form2Window final : public ui::Window {
 public:
     // Creates the window and its controls, hidden, laid out and centred on the primary monitor's
-    // work area, and runs the load handler. handle() is nullptr if the window could not be made.
-    // Needs COM on the thread (the pictures are decoded by WIC).
-    explicit Form2Window(HINSTANCE instance);
+    // work area, and runs the load handler. handle() is nullptr if the window could not be made,
+    // and failure() says why. Needs COM on the thread (the pictures are decoded by WIC). system
+    // holds the functions of later Windows versions that the window uses where they exist.
+    explicit Form2Window(HINSTANCE instance, const SystemFunctions& system = SystemFunctions::OfThisSystem());
     Form2Window(const Form2Window&) = delete;
     Form2Window& operator=(const Form2Window&) = delete;
     ~Form2Window();
 
     HWND handle() const { return window_; }
+    enum class Failure { None, WindowClass, Window };
+    Failure failure() const { return failure_; }
+    DWORD failureError() const { return failureError_; }  // the system's error code then (GetLastError)
     HWND control(Control id) const { return controls_[static_cast<std::size_t>(id)]; }
     void Show(int showCommand) const;
 
@@ -61,7 +68,12 @@ private:
     void OnCommand(int id, int code);
     void OnActivate(bool active);
     void FollowFocus() const;
+    void Fail(Failure failure);
 
+    const SystemFunctions system_;
+    Failure failure_ = Failure::None;
+    DWORD failureError_ = ERROR_SUCCESS;
+    WindowIcons icons_;  // destroyed after the window
     HWND window_ = nullptr;
     std::array<HWND, kControlCount> controls_{};  // none for the hidden fields
     HiddenFields hiddenFields_;

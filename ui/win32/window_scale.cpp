@@ -1,5 +1,7 @@
 #include "window_scale.h"
 
+#include "window_dpi.h"
+
 #include "ui/scale_search.h"
 
 #include <algorithm>
@@ -77,13 +79,10 @@ bool EveryTextFits(HDC dc, std::span<const TextToFit> texts, UINT dpi) {
 
 }  // namespace
 
-HFONT CreateMessageFont(UINT dpi) {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (!SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi)) {
-        return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    }
-    return CreateFontIndirectW(&metrics.lfMessageFont);
+HFONT CreateMessageFont(const SystemFunctions& system, UINT dpi) {
+    const std::optional<NONCLIENTMETRICSW> metrics = NonClientMetricsAt(system, dpi);
+    if (!metrics) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    return CreateFontIndirectW(&metrics->lfMessageFont);
 }
 
 double SmallestFittingScale(std::span<const TextToFit> texts, HFONT font, UINT dpi,

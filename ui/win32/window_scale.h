@@ -2,6 +2,8 @@
 // larger when the system's font needs more room, by one factor for the whole window.
 #pragma once
 
+#include "system_functions.h"
+
 #include "ui/control_table.h"
 
 #include <windows.h>
@@ -14,7 +16,7 @@ namespace ui::win32 {
 
 // The system's message font at the DPI (Segoe UI 9 pt on Windows 10 and 11), which the window and
 // every control use. The caller owns it (DeleteObject).
-HFONT CreateMessageFont(UINT dpi);
+HFONT CreateMessageFont(const SystemFunctions& system, UINT dpi);
 
 // A text that a control must be able to show whole.
 struct TextToFit {

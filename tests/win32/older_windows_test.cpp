@@ -1,0 +1,120 @@
+// The window as Windows 7 and 8.1 build it, without the functions of Windows 10 1607, against the
+// window as this system builds it: the same DPI, font, scale, layout, frame and icons, at the DPI
+// the test runs at and at each DPI a move to another monitor brings. (Under Wine every function
+// exists: the older systems are the window given fewer of them.)
+#include "window_fixture.h"
+
+#include "ui/control_table.h"
+#include "ui/win32/system_functions.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using ui::win32::Form2Window;
+using ui::win32::SystemFunctions;
+
+std::string Describe(const RECT& r) {
+    return std::to_string(r.left) + "," + std::to_string(r.top) + " " + std::to_string(r.right - r.left) + "x" +
+           std::to_string(r.bottom - r.top);
+}
+
+SIZE IconSize(HWND window, WPARAM which) {
+    const auto icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, which, 0));
+    ICONINFO info{};
+    if (!icon || !GetIconInfo(icon, &info)) return {};
+    BITMAP mask{};
+    GetObjectW(info.hbmMask, sizeof mask, &mask);
+    if (info.hbmColor) DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return {mask.bmWidth, info.hbmColor ? mask.bmHeight : mask.bmHeight / 2};
+}
+
+// What a window shows of its build, as one text a line, so that a difference reads as one.
+std::vector<std::string> Build(const Form2Window& form) {
+    std::vector<std::string> lines;
+    lines.push_back("dpi " + std::to_string(form.dpi()) + ", scale " + std::to_string(form.scale()));
+    RECT frame, client;
+    GetWindowRect(form.handle(), &frame);
+    GetClientRect(form.handle(), &client);
+    lines.push_back("frame " + Describe(frame) + ", client " + Describe(client));
+    for (const ui::ControlRow& row : ui::ControlTable()) {
+        RECT r;
+        GetWindowRect(form.control(row.id), &r);
+        MapWindowPoints(HWND_DESKTOP, form.handle(), reinterpret_cast<POINT*>(&r), 2);
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(form.control(row.id), WM_GETFONT, 0, 0)), sizeof font, &font);
+        const std::wstring face = font.lfFaceName;
+        lines.push_back(std::string(row.name) + " at " + Describe(r) + " in " + std::string(face.begin(), face.end()) +
+                        " " + std::to_string(font.lfHeight) + " px, weight " + std::to_string(font.lfWeight));
+    }
+    for (const WPARAM which : {ICON_BIG, ICON_SMALL}) {
+        const SIZE icon = IconSize(form.handle(), which);
+        lines.push_back((which == ICON_BIG ? "large icon " : "small icon ") + std::to_string(icon.cx) + "x" +
+                        std::to_string(icon.cy));
+    }
+    return lines;
+}
+
+struct OlderSystem {
+    const char* name;
+    SystemFunctions functions;
+};
+
+std::vector<OlderSystem> OlderSystems() {
+    return {{"Windows 8.1", ui::win32::AsOnWindows81()}, {"Windows 7", ui::win32::AsOnWindows7()}};
+}
+
+// A monitor of another DPI: the message Windows sends, with the rectangle it proposes.
+void MoveToDpi(Form2Window& form, UINT dpi) {
+    const RECT proposed{20, 10, 20 + MulDiv(520, dpi, 96), 10 + MulDiv(460, dpi, 96)};
+    SendMessageW(form.handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&proposed));
+}
+
+// What each older system has of the functions the window looks up (Microsoft's documentation).
+TEST(OlderSystems, LackTheFunctionsOfLaterVersions) {
+    struct Row {
+        const char* name;
+        SystemFunctions functions;
+        bool dpiForMonitor;
+    };
+    const Row rows[] = {{"Windows 8.1", ui::win32::AsOnWindows81(), true}, {"Windows 7", ui::win32::AsOnWindows7(), false}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(row.functions.getDpiForWindow, nullptr);
+        EXPECT_EQ(row.functions.adjustWindowRectExForDpi, nullptr);
+        EXPECT_EQ(row.functions.systemParametersInfoForDpi, nullptr);
+        EXPECT_EQ(row.functions.getDpiForMonitor != nullptr, row.dpiForMonitor);
+    }
+}
+
+TEST_F(Win32WindowTest, OlderSystemsBuildTheSameWindow) {
+    const SystemFunctions& system = SystemFunctions::OfThisSystem();
+    ASSERT_TRUE(system.getDpiForWindow && system.systemParametersInfoForDpi && system.adjustWindowRectExForDpi &&
+                system.getDpiForMonitor)
+        << "this system lacks a function of Windows 10 1607: there is nothing to compare with";
+    const Form2Window reference(GetModuleHandleW(nullptr), system);
+    ASSERT_NE(reference.handle(), nullptr);
+    for (const OlderSystem& older : OlderSystems()) {
+        SCOPED_TRACE(older.name);
+        const Form2Window form(GetModuleHandleW(nullptr), older.functions);
+        ASSERT_NE(form.handle(), nullptr);
+        EXPECT_EQ(Build(form), Build(reference));
+    }
+}
+
+TEST_F(Win32WindowTest, OlderSystemsFollowANewDpiAsThisOneDoes) {
+    for (const OlderSystem& older : OlderSystems()) {
+        for (const UINT dpi : {120u, 144u, 192u, 96u}) {
+            SCOPED_TRACE(std::string(older.name) + " to " + std::to_string(dpi) + " dpi");
+            Form2Window reference(GetModuleHandleW(nullptr), SystemFunctions::OfThisSystem());
+            Form2Window form(GetModuleHandleW(nullptr), older.functions);
+            MoveToDpi(reference, dpi);
+            MoveToDpi(form, dpi);
+            EXPECT_EQ(Build(form), Build(reference));
+        }
+    }
+}
+
+}  // namespace

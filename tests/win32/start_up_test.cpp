@@ -1,0 +1,105 @@
+// A start that fails says why: one message box with the reason, then the exit status 1 (a Windows
+// program has no console). The program is run on a thread of its own, made to fail there as a
+// system could make it fail, and its box is read and dismissed from the test's thread.
+#include "system_for_tests.h"
+
+#include "ui/win32/start_up.h"
+#include "ui/win32/window_text.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <atomic>
+#include <optional>
+#include <string>
+#include <thread>
+
+namespace {
+
+constexpr int kMessageTextId = 0xFFFF;  // the message box's text, a static with this id
+
+struct BoxSeen {
+    std::u16string caption, message;
+    bool icon = false;
+};
+
+bool IsBox(HWND window) {
+    wchar_t type[16] = {};
+    GetClassNameW(window, type, static_cast<int>(std::size(type)));
+    return std::wstring_view(type) == L"#32770" && IsWindowVisible(window);
+}
+
+// Waits for a message box of the thread, reads it and dismisses it; nothing after 10 s.
+std::optional<BoxSeen> DismissBoxOf(DWORD thread) {
+    for (int tries = 0; tries < 1000; ++tries) {
+        HWND found = nullptr;
+        EnumThreadWindows(
+            thread,
+            [](HWND window, LPARAM found) -> BOOL {
+                if (!IsBox(window)) return TRUE;
+                *reinterpret_cast<HWND*>(found) = window;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&found));
+        if (found) {
+            BoxSeen seen{ui::win32::WindowText(found), ui::win32::WindowText(GetDlgItem(found, kMessageTextId))};
+            for (HWND child = GetWindow(found, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+                if ((GetWindowLongPtrW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && SendMessageW(child, STM_GETICON, 0, 0))
+                    seen.icon = true;
+            }
+            PostMessageW(found, WM_COMMAND, IDOK, 0);
+            return seen;
+        }
+        Sleep(10);
+    }
+    return std::nullopt;
+}
+
+// Refuses to make the program's window, as a system out of resources would.
+LRESULT CALLBACK RefuseTheWindow(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND) {
+        wchar_t type[32] = {};
+        GetClassNameW(reinterpret_cast<HWND>(wParam), type, static_cast<int>(std::size(type)));
+        if (std::wstring_view(type) == L"TarvolinForm2") return 1;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST(StartUp, AStartThatFailsSaysWhyAndEndsWithStatusOne) {
+    struct Row {
+        const char* name;
+        bool comInOtherMode;  // the thread's COM already started multithreaded, which the pictures cannot use
+        bool windowRefused;
+        std::u16string reason;
+    };
+    const Row rows[] = {
+        {"COM", true, false, u"COM, with which Windows decodes its pictures, could not be started."},
+        {"window", false, true, u"Its window could not be created."},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::atomic<DWORD> thread = 0;
+        int status = -1;
+        std::thread program([&] {
+            if (row.comInOtherMode) CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+            HHOOK hook = row.windowRefused ? SetWindowsHookExW(WH_CBT, RefuseTheWindow, nullptr, GetCurrentThreadId())
+                                           : nullptr;
+            thread = GetCurrentThreadId();
+            status = ui::win32::RunProgram(GetModuleHandleW(nullptr), SW_SHOWNORMAL, win32_test::SystemForTests());
+            if (hook) UnhookWindowsHookEx(hook);
+            if (row.comInOtherMode) CoUninitialize();
+        });
+        while (thread == 0) Sleep(1);
+        const std::optional<BoxSeen> box = DismissBoxOf(thread);
+        program.join();
+        EXPECT_EQ(status, 1);
+        ASSERT_TRUE(box) << "no message box";
+        EXPECT_EQ(box->caption, ui::win32::kStartFailureTitle);
+        EXPECT_TRUE(box->message.starts_with(u"Tarvolin utility cannot start. " + row.reason))
+            << testing::PrintToString(std::wstring(box->message.begin(), box->message.end()));
+        EXPECT_TRUE(box->icon) << "the box shows no error icon";
+    }
+}
+
+}  // namespace

@@ -16,24 +16,15 @@ namespace {
 
 using enum ui::Control;
 using ui::Control;
+using win32_test::Describe;
+using win32_test::RectInParent;
 
 std::string Name(Control control) { return ui::RowOf(control).name; }
-
-RECT RectInParent(HWND control) {
-    RECT r;
-    GetWindowRect(control, &r);
-    MapWindowPoints(HWND_DESKTOP, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
 
 bool SameRect(const RECT& r, const ui::PixelRect& p) {
     return r.left == p.left && r.top == p.top && r.right - r.left == p.width && r.bottom - r.top == p.height;
 }
 
-std::string Describe(const RECT& r) {
-    return std::to_string(r.left) + "," + std::to_string(r.top) + " " + std::to_string(r.right - r.left) + "x" +
-           std::to_string(r.bottom - r.top);
-}
 
 LONG_PTR ButtonType(HWND button) { return GetWindowLongPtrW(button, GWL_STYLE) & BS_TYPEMASK; }
 
@@ -146,26 +137,6 @@ TEST_F(Win32WindowTest, TheWindowIsCentredOnTheWorkAreaInAResizableFrame) {
     EXPECT_EQ(Describe(RectInParent(control(Picture4))), Describe(ruler));
 }
 
-// The system's message font made larger for the test's run, and put back afterwards.
-class LargerMessageFont {
-public:
-    explicit LargerMessageFont(LONG height) {
-        saved_.cbSize = sizeof saved_;
-        SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof saved_, &saved_, 0);
-        NONCLIENTMETRICSW larger = saved_;
-        larger.lfMessageFont.lfHeight = height;
-        set_ = SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof larger, &larger, 0);
-    }
-    LargerMessageFont(const LargerMessageFont&) = delete;
-    LargerMessageFont& operator=(const LargerMessageFont&) = delete;
-    ~LargerMessageFont() { SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof saved_, &saved_, 0); }
-    bool set() const { return set_; }
-
-private:
-    NONCLIENTMETRICSW saved_{};
-    bool set_ = false;
-};
-
 SIZE TextExtent(HWND control, std::u16string_view text) {
     HDC dc = GetDC(control);
     const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
@@ -181,7 +152,7 @@ SIZE TextExtent(HWND control, std::u16string_view text) {
 // A font larger than the layout was drawn for grows the whole window, by one scale, until every
 // caption in both languages and the widest field texts fit whole.
 TEST_F(Win32WindowTest, ALargerFontGrowsTheWholeWindow) {
-    const LargerMessageFont font(-22);  // twice Wine's, about 16 pt at 96 dpi
+    const LargerSystemFont font(&NONCLIENTMETRICSW::lfMessageFont, -22);  // twice Wine's, about 16 pt at 96 dpi
     ASSERT_TRUE(font.set());
     Win32WindowTest::TearDown();
     Win32WindowTest::SetUp();
@@ -248,7 +219,7 @@ RECT PrimaryWorkArea() {
 // A window larger than the work area (a large font on a small screen) opens with its title bar in
 // the work area, where the mouse can take it and move the window, not above the top of the screen.
 TEST_F(Win32WindowTest, AWindowLargerThanTheWorkAreaOpensWithItsTitleBarInIt) {
-    const LargerMessageFont font(-48);
+    const LargerSystemFont font(&NONCLIENTMETRICSW::lfMessageFont, -48);
     ASSERT_TRUE(font.set());
     Win32WindowTest::TearDown();
     Win32WindowTest::SetUp();

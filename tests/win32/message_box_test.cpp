@@ -15,26 +15,6 @@ using enum ui::Control;
 constexpr std::u16string_view kTitle = u"Tarvolin_11";
 constexpr int kTitleBarButtons = 5;
 
-// The system's caption font made larger for the test's run, and put back afterwards.
-class LargerCaptionFont {
-public:
-    explicit LargerCaptionFont(LONG height) {
-        saved_.cbSize = sizeof saved_;
-        SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof saved_, &saved_, 0);
-        NONCLIENTMETRICSW larger = saved_;
-        larger.lfCaptionFont.lfHeight = height;
-        set_ = SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof larger, &larger, 0);
-    }
-    LargerCaptionFont(const LargerCaptionFont&) = delete;
-    LargerCaptionFont& operator=(const LargerCaptionFont&) = delete;
-    ~LargerCaptionFont() { SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof saved_, &saved_, 0); }
-    bool set() const { return set_; }
-
-private:
-    NONCLIENTMETRICSW saved_{};
-    bool set_ = false;
-};
-
 // What the title bar must hold at the DPI, from the system's own metrics for it: the title in the
 // caption font, and the buttons.
 int TitleBarNeed(UINT dpi) {
@@ -64,9 +44,9 @@ TEST_F(Win32WindowTest, TheOverLengthBoxIsWideEnoughForItsWholeTitle) {
                         {"in a caption font of 28 px", 0, -28}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        std::optional<LargerCaptionFont> font;
+        std::optional<LargerSystemFont> font;
         if (row.captionFont) {
-            font.emplace(row.captionFont);
+            font.emplace(&NONCLIENTMETRICSW::lfCaptionFont, row.captionFont);
             ASSERT_TRUE(font->set());
         }
         Win32WindowTest::TearDown();

@@ -29,35 +29,10 @@ trap finish EXIT
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }
 
-# A configuration of openbox's own, so that nothing of the machine's is read.
-export XDG_CONFIG_HOME=$work/config XDG_CACHE_HOME=$work/cache
-openbox --sm-disable >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.05; done
+start_openbox "$work"
+pids+=("$openbox_pid")
 
 box_window() { xdotool search --onlyvisible --name '^Tarvolin_11$' 2>/dev/null | head -n 1 || true; }
-
-# Writes the title bar of window $1 into $2: the strip of openbox's frame above the client area.
-title_bar() {
-  local x y width left right top
-  x=$(xwininfo -id "$1" | sed -n 's/.*Absolute upper-left X: *//p')
-  y=$(xwininfo -id "$1" | sed -n 's/.*Absolute upper-left Y: *//p')
-  width=$(xwininfo -id "$1" | sed -n 's/.*Width: *//p')
-  read -r left right top _ < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
-  sleep 0.3  # drawn
-  import -window root -crop "$((width + left + right))x${top}+$((x - left))+$((y - top))" +repage "$2"
-}
-
-# Writes the ink of window $1's title $2 into $3.
-title_ink() {
-  xdotool set_window --name "$2" "$1"
-  title_bar "$1" "$work/titled.png"
-  xdotool set_window --name " " "$1"  # an empty name would show as "Unnamed Window"
-  title_bar "$1" "$work/blank.png"
-  local bounds
-  bounds=$(convert "$work/titled.png" "$work/blank.png" -compose difference -composite -threshold 8% -trim -format '%wx%h%O' info:)
-  convert "$work/titled.png" -crop "$bounds" +repage "$3"
-}
 
 for dpi in "$@"; do
   "$wine_run" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
@@ -86,14 +61,7 @@ for dpi in "$@"; do
     for _ in $(seq 100); do [ -z "$(box_window)" ] && break; sleep 0.05; done
     xdotool windowactivate --sync "$main"
     title_ink "$main" Tarvolin_11 "$work/reference.png"
-    shown=$(identify -format '%wx%h' "$work/box.png")
-    whole=$(identify -format '%wx%h' "$work/reference.png")
-    if [ "$shown" != "$whole" ]; then
-      fail "at $dpi dpi the box's title shows $shown pixels of ink, the whole title $whole"
-    else
-      differing=$(compare -fuzz 15% -metric AE "$work/box.png" "$work/reference.png" null: 2>&1 || true)
-      [ "$differing" = 0 ] || fail "at $dpi dpi $differing pixels of the box's title differ from the whole title"
-    fi
+    why=$(same_ink "$work/box.png" "$work/reference.png") || fail "at $dpi dpi in the message box $why"
   fi
   xdotool windowactivate --sync "$main" key Escape
   for _ in $(seq 200); do kill -0 "$pid" 2>/dev/null || break; sleep 0.05; done

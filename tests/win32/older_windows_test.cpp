@@ -13,12 +13,10 @@
 namespace {
 
 using ui::win32::Form2Window;
+using win32_test::Describe;
+using win32_test::RectInParent;
 using ui::win32::SystemFunctions;
 
-std::string Describe(const RECT& r) {
-    return std::to_string(r.left) + "," + std::to_string(r.top) + " " + std::to_string(r.right - r.left) + "x" +
-           std::to_string(r.bottom - r.top);
-}
 
 SIZE IconSize(HWND window, WPARAM which) {
     const auto icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, which, 0));
@@ -40,9 +38,8 @@ std::vector<std::string> Build(const Form2Window& form) {
     GetClientRect(form.handle(), &client);
     lines.push_back("frame " + Describe(frame) + ", client " + Describe(client));
     for (const ui::ControlRow& row : ui::ControlTable()) {
-        RECT r;
-        GetWindowRect(form.control(row.id), &r);
-        MapWindowPoints(HWND_DESKTOP, form.handle(), reinterpret_cast<POINT*>(&r), 2);
+        if (!ui::IsShown(row)) continue;
+        const RECT r = RectInParent(form.control(row.id));
         LOGFONTW font{};
         GetObjectW(reinterpret_cast<HFONT>(SendMessageW(form.control(row.id), WM_GETFONT, 0, 0)), sizeof font, &font);
         const std::wstring face = font.lfFaceName;

@@ -2,6 +2,7 @@
 // program has no console). The program is run on a thread of its own, made to fail there as a
 // system could make it fail, and its box is read and dismissed from the test's thread.
 #include "system_for_tests.h"
+#include "win32_driver.h"
 
 #include "ui/win32/start_up.h"
 #include "ui/win32/window_text.h"
@@ -17,37 +18,20 @@
 
 namespace {
 
-constexpr int kMessageTextId = 0xFFFF;  // the message box's text, a static with this id
-
-struct BoxSeen {
-    std::u16string caption, message;
-    bool icon = false;
-};
-
-bool IsBox(HWND window) {
-    wchar_t type[16] = {};
-    GetClassNameW(window, type, static_cast<int>(std::size(type)));
-    return std::wstring_view(type) == L"#32770" && IsWindowVisible(window);
-}
-
 // Waits for a message box of the thread, reads it and dismisses it; nothing after 10 s.
-std::optional<BoxSeen> DismissBoxOf(DWORD thread) {
+std::optional<behaviour::SeenMessage> DismissBoxOf(DWORD thread) {
     for (int tries = 0; tries < 1000; ++tries) {
         HWND found = nullptr;
         EnumThreadWindows(
             thread,
             [](HWND window, LPARAM found) -> BOOL {
-                if (!IsBox(window)) return TRUE;
+                if (!win32_test::IsMessageBox(window)) return TRUE;
                 *reinterpret_cast<HWND*>(found) = window;
                 return FALSE;
             },
             reinterpret_cast<LPARAM>(&found));
         if (found) {
-            BoxSeen seen{ui::win32::WindowText(found), ui::win32::WindowText(GetDlgItem(found, kMessageTextId))};
-            for (HWND child = GetWindow(found, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-                if ((GetWindowLongPtrW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && SendMessageW(child, STM_GETICON, 0, 0))
-                    seen.icon = true;
-            }
+            const behaviour::SeenMessage seen = win32_test::ReadMessageBox(found);
             PostMessageW(found, WM_COMMAND, IDOK, 0);
             return seen;
         }
@@ -91,7 +75,7 @@ TEST(StartUp, AStartThatFailsSaysWhyAndEndsWithStatusOne) {
             if (row.comInOtherMode) CoUninitialize();
         });
         while (thread == 0) Sleep(1);
-        const std::optional<BoxSeen> box = DismissBoxOf(thread);
+        const std::optional<behaviour::SeenMessage> box = DismissBoxOf(thread);
         program.join();
         EXPECT_EQ(status, 1);
         ASSERT_TRUE(box) << "no message box";

@@ -80,6 +80,18 @@ AccessibleRead ReadAccessible(HWND control) {
     return read;
 }
 
+RECT RectInParent(HWND control) {
+    RECT r;
+    GetWindowRect(control, &r);
+    MapWindowPoints(HWND_DESKTOP, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+std::string Describe(const RECT& r) {
+    return std::to_string(r.left) + "," + std::to_string(r.top) + " " + std::to_string(r.right - r.left) + "x" +
+           std::to_string(r.bottom - r.top);
+}
+
 void Pump(HWND window) {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -170,27 +182,25 @@ void CALLBACK Win32Driver::LookForBox(HWND, UINT, UINT_PTR, DWORD) {
     EnumThreadWindows(
         GetCurrentThreadId(),
         [](HWND box, LPARAM) -> BOOL {
-            if (HasClass(box, L"#32770") && IsWindowVisible(box)) activeDriver->Inspect(box);
+            if (IsMessageBox(box)) activeDriver->Inspect(box);
             return TRUE;
         },
         0);
 }
 
-void Win32Driver::Inspect(HWND box) {
-    if (std::find(dismissed_.begin(), dismissed_.end(), box) != dismissed_.end()) return;
-    dismissed_.push_back(box);
-    behaviour::SeenMessage seen{ui::win32::WindowText(box), ui::win32::WindowText(GetDlgItem(box, kMessageTextId)),
-                                behaviour::TakeSnapshot(*this), 0, false, false, IsWindowEnabled(window_) != FALSE};
-    BoxPlace place;
-    GetClientRect(box, &place.client);
+bool IsMessageBox(HWND window) { return HasClass(window, L"#32770") && IsWindowVisible(window); }
+
+behaviour::SeenMessage ReadMessageBox(HWND box, BoxPlace* place) {
+    behaviour::SeenMessage seen{ui::win32::WindowText(box), ui::win32::WindowText(GetDlgItem(box, kMessageTextId)), {},
+                                0, false, false, false};
+    if (place) GetClientRect(box, &place->client);
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         if (!IsWindowVisible(child)) continue;
         if (HasClass(child, L"Button")) {
             ++seen.buttons;
             if (GetDlgCtrlID(child) == IDOK) {
                 seen.okButton = true;
-                GetWindowRect(child, &place.ok);
-                MapWindowPoints(HWND_DESKTOP, box, reinterpret_cast<POINT*>(&place.ok), 2);
+                if (place) place->ok = RectInParent(child);
             }
         }
         // Wine's box keeps its icon static, empty, when there is no icon.
@@ -199,6 +209,16 @@ void Win32Driver::Inspect(HWND box) {
             seen.icon = true;
         }
     }
+    return seen;
+}
+
+void Win32Driver::Inspect(HWND box) {
+    if (std::find(dismissed_.begin(), dismissed_.end(), box) != dismissed_.end()) return;
+    dismissed_.push_back(box);
+    BoxPlace place;
+    behaviour::SeenMessage seen = ReadMessageBox(box, &place);
+    seen.window = behaviour::TakeSnapshot(*this);
+    seen.windowTookInput = IsWindowEnabled(window_) != FALSE;
     messages_.push_back(seen);
     boxPlaces_.push_back(place);
     PostMessageW(box, WM_COMMAND, IDOK, 0);
@@ -305,9 +325,7 @@ void Win32Driver::Keys(std::u16string_view keys) {
 ui::PixelRect Win32Driver::Place(ui::Control control) {
     EXPECT_EQ(form_.dpi(), USER_DEFAULT_SCREEN_DPI);
     EXPECT_EQ(form_.scale(), 1) << "the system's font needs a larger window";
-    RECT r;
-    GetWindowRect(Handle(control), &r);
-    MapWindowPoints(HWND_DESKTOP, window_, reinterpret_cast<POINT*>(&r), 2);
+    const RECT r = RectInParent(Handle(control));
     return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 

@@ -23,6 +23,10 @@ namespace win32_test {
 // Delivers every message waiting for this thread, as the program's loop would; WM_QUIT is dropped.
 void Pump(HWND window);
 
+// Where a control lies in its parent's client area, and a rectangle as "left,top widthxheight".
+RECT RectInParent(HWND control);
+std::string Describe(const RECT& r);
+
 // Counts one control's WM_COMMAND notifications of one code (EN_CHANGE, BN_CLICKED) as they reach
 // the window, and how deep they nest: one arriving while another is being handled is a level deeper.
 class NotificationWatch {
@@ -47,6 +51,11 @@ struct BoxPlace {
     RECT client{};
     RECT ok{};
 };
+
+// A window of the message box class that is shown, and what it says and holds (the window's
+// snapshot aside); where it lies, if asked.
+bool IsMessageBox(HWND window);
+behaviour::SeenMessage ReadMessageBox(HWND box, BoxPlace* place = nullptr);
 
 class Win32Driver : public behaviour::WindowDriver {
 public:

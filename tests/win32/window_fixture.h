@@ -13,6 +13,27 @@
 #include <memory>
 #include <string_view>
 
+// One of the system's fonts (a member of NONCLIENTMETRICSW) made larger for a test's run, and put
+// back afterwards.
+class LargerSystemFont {
+public:
+    LargerSystemFont(LOGFONTW NONCLIENTMETRICSW::*font, LONG height) {
+        saved_.cbSize = sizeof saved_;
+        SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof saved_, &saved_, 0);
+        NONCLIENTMETRICSW larger = saved_;
+        (larger.*font).lfHeight = height;
+        set_ = SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof larger, &larger, 0);
+    }
+    LargerSystemFont(const LargerSystemFont&) = delete;
+    LargerSystemFont& operator=(const LargerSystemFont&) = delete;
+    ~LargerSystemFont() { SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof saved_, &saved_, 0); }
+    bool set() const { return set_; }
+
+private:
+    NONCLIENTMETRICSW saved_{};
+    bool set_ = false;
+};
+
 class Win32WindowTest : public testing::Test {
 protected:
     void SetUp() override {

@@ -13,11 +13,8 @@ work=${KEEP:-$(mktemp -d)}
 pids=()
 trap 'kill "${pids[@]}" 2>/dev/null || true; [ -n "${KEEP:-}" ] || rm -rf "$work"' EXIT
 
-# A configuration of openbox's own, so that nothing of the machine's is read.
-export XDG_CONFIG_HOME=$work/config XDG_CACHE_HOME=$work/cache
-openbox --sm-disable >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.05; done
+start_openbox "$work"
+pids+=("$openbox_pid")
 
 "$program" >/dev/null 2>&1 &
 pids+=($!)
@@ -35,37 +32,11 @@ for _ in $(seq 200); do
 done
 [ -n "$box" ] || { echo "FAIL: the message box did not appear"; exit 1; }
 
-# Writes the title bar of window $1 into $2: the strip of the frame above the client area.
-title_bar() {
-  local x y width left right top
-  x=$(xwininfo -id "$1" | sed -n 's/.*Absolute upper-left X: *//p')
-  y=$(xwininfo -id "$1" | sed -n 's/.*Absolute upper-left Y: *//p')
-  width=$(xwininfo -id "$1" | sed -n 's/.*Width: *//p')
-  read -r left right top _ < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
-  sleep 0.3  # drawn
-  import -window root -crop "$((width + left + right))x${top}+$((x - left))+$((y - top))" +repage "$2"
-}
-
-# Writes the ink of window $1's title $2 into $3.
-title_ink() {
-  xdotool set_window --name "$2" "$1"
-  title_bar "$1" "$work/titled.png"
-  xdotool set_window --name " " "$1"  # an empty name would show as "Unnamed Window"
-  title_bar "$1" "$work/blank.png"
-  local bounds
-  bounds=$(convert "$work/titled.png" "$work/blank.png" -compose difference -composite -threshold 8% -trim -format '%wx%h%O' info:)
-  convert "$work/titled.png" -crop "$bounds" +repage "$3"
-}
-
 title_ink "$box" Tarvolin_11 "$work/box.png"
 xdotool windowactivate --sync "$box" key Return
 for _ in $(seq 100); do xdotool search --onlyvisible --name '^Tarvolin_11$' >/dev/null 2>&1 || break; sleep 0.05; done
 xdotool windowactivate --sync "$main"
 title_ink "$main" Tarvolin_11 "$work/reference.png"
 
-shown=$(identify -format '%wx%h' "$work/box.png")
-whole=$(identify -format '%wx%h' "$work/reference.png")
-[ "$shown" = "$whole" ] || { echo "FAIL: the box's title shows $shown pixels of ink, the whole title $whole"; exit 1; }
-differing=$(compare -fuzz 15% -metric AE "$work/box.png" "$work/reference.png" null: 2>&1 || true)
-[ "$differing" = 0 ] || { echo "FAIL: $differing pixels of the box's title differ from the whole title"; exit 1; }
-echo "PASS: the message box shows its whole title, $whole pixels of ink, under openbox"
+why=$(same_ink "$work/box.png" "$work/reference.png") || { echo "FAIL: in the message box $why"; exit 1; }
+echo "PASS: the message box shows its whole title, $(identify -format '%wx%h' "$work/reference.png") pixels of ink, under openbox"

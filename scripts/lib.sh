@@ -67,3 +67,70 @@ configure_and_build() {
   cmake -S "$(project_root)" -B "$dir" "$@"
   cmake --build "$dir" --parallel "$(nproc)"
 }
+
+# debian_mirror SUITE: the address of the machine's own Debian mirror for SUITE (bookworm, or
+# bookworm-security), read from its apt sources at run time, so that no address is written into
+# the project. Prints nothing when no source lists the suite.
+debian_mirror() {
+  local suite=$1
+  local sources=(/etc/apt/sources.list.d/*.sources /etc/apt/sources.list /etc/apt/sources.list.d/*.list)
+  local file
+  for file in "${sources[@]}"; do
+    [ -f "$file" ] || continue
+    awk -v want="$suite" '
+      function found() { if (uri != "" && hit) { print uri; exit 0 } }
+      /^[[:space:]]*$/ { found(); uri = ""; hit = 0; next }
+      /^URIs:/ { uri = $2 }
+      /^Suites:/ { for (i = 2; i <= NF; i++) if ($i == want) hit = 1 }
+      /^deb[[:space:]]/ {
+        # one-line form: deb [options] URI SUITE COMPONENTS...
+        i = 2
+        if ($i ~ /^\[/) while ($i !~ /\]$/) i++
+        if ($(i + 2) == want) { print $(i + 1); exit 0 }
+      }
+      END { found() }
+    ' "$file" | head -n 1 | grep . && return 0
+  done
+  return 0
+}
+
+# Where the roots of other architectures are kept between runs: TARVOLIN_ROOTS_DIR, or else a
+# cache of the machine's (they are large, and the same for every checkout on it).
+roots_dir() {
+  if [ -n "${TARVOLIN_ROOTS_DIR:-}" ]; then echo "$TARVOLIN_ROOTS_DIR"
+  elif [ "$(id -u)" -eq 0 ]; then echo /var/cache/tarvolin/roots
+  else echo "${XDG_CACHE_HOME:-$HOME/.cache}/tarvolin/roots"
+  fi
+}
+
+# ensure_root NAME RECIPE MAKER: prints the directory of the root NAME, made by `MAKER DIR` when it
+# is missing or was made from another RECIPE (a text naming all that goes into it: suite, mirror,
+# architecture, packages). A root is made beside its final place and moved there only when whole,
+# under a lock, so that a failed or interrupted run leaves no half root behind and two runs side
+# by side make it once. Fails, saying why, when the root cannot be made.
+ensure_root() {
+  local name=$1 recipe=$2 maker=$3
+  local dir
+  dir="$(roots_dir)/$name"
+  mkdir -p "$(dirname "$dir")"
+  (
+    flock 8
+    if [ -f "$dir/.tarvolin-recipe" ] && [ "$(cat "$dir/.tarvolin-recipe")" = "$recipe" ]; then
+      exit 0
+    fi
+    echo "Making the $name root in $dir (it is kept for later runs)" >&2
+    rm -rf "$dir" "$dir.new"
+    mkdir -p "$dir.new"
+    if ! "$maker" "$dir.new" >"$dir.log" 2>&1; then
+      tail -n 20 "$dir.log" >&2
+      rm -rf "$dir.new"
+      echo "error: could not make the $name root in $dir (is the Debian mirror reachable, is there" \
+        "room on the disk? df: $(df -h --output=avail "$(dirname "$dir")" | tail -n 1 | tr -d ' '));" \
+        "the whole log is $dir.log" >&2
+      exit 1
+    fi
+    printf '%s' "$recipe" >"$dir.new/.tarvolin-recipe"
+    mv "$dir.new" "$dir"
+  ) 8>"$dir.lock" || return 1
+  echo "$dir"
+}

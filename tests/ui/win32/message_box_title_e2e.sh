@@ -10,7 +10,7 @@
 # stay in SHOTS_DIR.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-root=$(cd "$here/../.." && pwd)
+root=$(cd "$here/../../.." && pwd)
 source "$root/tests/ui/qt/window.sh"
 if [ -z "${DISPLAY:-}" ]; then exec "$root/tests/ui/qt/xvfb_run.sh" "$0" "$@"; fi
 export TARVOLIN_WINEPREFIX=$1

@@ -12,7 +12,7 @@
 # window it showed is hidden or destroyed.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-root=$(cd "$here/../.." && pwd)
+root=$(cd "$here/../../.." && pwd)
 options=()
 while [ "${1:-}" = --dpi ] || [ "${1:-}" = --windows ]; do
   options+=("$1" "$2")

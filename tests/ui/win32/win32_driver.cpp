@@ -1,6 +1,6 @@
 #include "win32_driver.h"
 
-#include "../ui/behaviour_table.h"
+#include "../behaviour_table.h"
 
 #include "ui/text_rules.h"
 #include "ui/win32/control_ids.h"

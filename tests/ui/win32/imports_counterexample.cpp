@@ -1,4 +1,4 @@
-// Linked without -static on purpose (tests/win32/CMakeLists.txt): it then needs libstdc++'s DLL,
+// Linked without -static on purpose (tests/ui/win32/CMakeLists.txt): it then needs libstdc++'s DLL,
 // which the import check must name.
 #include <iostream>
 

@@ -4,7 +4,7 @@
 #include "system_for_tests.h"
 #include "win32_driver.h"
 
-#include "../ui/behaviour_table.h"
+#include "../behaviour_table.h"
 
 #include "ui/win32/form2_window.h"
 

@@ -1,4 +1,4 @@
-// Built apart, without the Windows 7 target (tests/win32/CMakeLists.txt), so that it imports
+// Built apart, without the Windows 7 target (tests/ui/win32/CMakeLists.txt), so that it imports
 // what Windows 7 lacks, which the check of the imports against Windows 7 must name: a function of
 // Windows 10 (user32) and a DLL of Windows 8 (shcore).
 #include <windows.h>

@@ -2,7 +2,7 @@
 // through the program's own message loop step.
 #include "window_fixture.h"
 
-#include "../ui/behaviour_table.h"
+#include "../behaviour_table.h"
 
 namespace {
 

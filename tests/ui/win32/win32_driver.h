@@ -4,7 +4,7 @@
 // with OK as soon as they are up.
 #pragma once
 
-#include "../ui/window_driver.h"
+#include "../window_driver.h"
 
 #include "ui/win32/form2_window.h"
 

@@ -12,7 +12,7 @@
 # 192 dpi, and must equal those of REFERENCE.exe pixel for pixel. The screenshots stay in SHOTS_DIR.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-root=$(cd "$here/../.." && pwd)
+root=$(cd "$here/../../.." && pwd)
 if [ -z "${DISPLAY:-}" ]; then exec "$root/tests/ui/qt/xvfb_run.sh" "$0" "$@"; fi
 windows="" reference="" second_dpi=192
 while [[ "${1:-}" == --* ]]; do

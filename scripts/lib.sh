@@ -19,14 +19,15 @@ TARVOLIN_PACKAGES=(
   fonts-dejavu-core locales
 )
 
-# The Windows build (scripts/build-windows): the mingw-w64 cross compiler, Wine to run the tests,
-# GoogleTest's sources to cross-build it, flock for the Wine prefix's lock, and the host compiler
-# for the Linux half of the cross-check, icoutils to read the program file's icon (and for
-# tools/make-images to write both icon files), and for the tests of the window a virtual display,
-# xdotool's keys and clicks, ImageMagick's screenshots and a window manager (openbox) that draws
-# the message box's title.
+# The Windows builds (scripts/build-windows): the mingw-w64 cross compilers for 64-bit and 32-bit
+# Windows, Wine to run the tests, GoogleTest's sources to cross-build it, flock for the Wine
+# prefix's lock, and the host compiler for the Linux half of the cross-check, icoutils to read the
+# program file's icon (and for tools/make-images to write both icon files), and for the tests of the
+# window a virtual display, xdotool's keys and clicks, ImageMagick's screenshots and a window
+# manager (openbox) that draws the message box's title.
 TARVOLIN_WINDOWS_PACKAGES=(
   cmake make g++ g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  g++-mingw-w64-i686-posix binutils-mingw-w64-i686
   wine wine64 googletest util-linux icoutils
   xvfb xauth x11-utils xdotool imagemagick openbox
   wixl msitools zip unzip
@@ -59,6 +60,24 @@ ensure_packages() {
 }
 
 project_root() { cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd; }
+
+# windows_toolchain ARCH: the CMake toolchain file of the Windows build for ARCH, x64 or x86.
+windows_toolchain() {
+  case $1 in
+    x64) echo "$(project_root)/cmake/toolchain-mingw-w64.cmake" ;;
+    x86) echo "$(project_root)/cmake/toolchain-mingw-w64-i686.cmake" ;;
+    *) echo "error: no Windows architecture $1 (x64 or x86)" >&2; return 1 ;;
+  esac
+}
+
+# windows_tree NAME ARCH: the project's build tree NAME (build-windows, build-windows-release) for
+# ARCH: NAME itself for x64, NAME-x86 for x86.
+windows_tree() {
+  case $2 in
+    x64) echo "$(project_root)/$1" ;;
+    *) echo "$(project_root)/$1-$2" ;;
+  esac
+}
 
 # configure_and_build BUILD_DIR [CMAKE_ARGS...]
 configure_and_build() {

@@ -1,11 +1,22 @@
-# The Windows build's settings, cross-built with cmake/toolchain-mingw-w64.cmake (see
-# scripts/build-windows). It needs no Qt, Hamlib or Google Benchmark. Included from the top-level
-# CMakeLists.txt on WIN32.
+# The Windows build's settings, cross-built with cmake/toolchain-mingw-w64.cmake (x64) or
+# cmake/toolchain-mingw-w64-i686.cmake (x86) (see scripts/build-windows). It needs no Qt, Hamlib or
+# Google Benchmark. Included from the top-level CMakeLists.txt on WIN32.
 
 enable_language(RC)  # the resource compiler, windres (toolchain file)
+# The Windows architecture built for, in Windows's own names (the packages carry it).
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(TARVOLIN_WINDOWS_ARCH x64)
+else()
+  set(TARVOLIN_WINDOWS_ARCH x86)
+endif()
 # The wide-character Windows API throughout, and no min/max macros from <windows.h>.
 add_compile_definitions(UNICODE _UNICODE NOMINMAX)
 include(${CMAKE_CURRENT_LIST_DIR}/WindowsImports.cmake)
+# Every function and every object in a section of its own, and the linker keeps only the sections
+# that something uses. Little goes (tarvolin.exe for release: x86 6.5 KB less, x64 9 KB): the static
+# C++ runtime's parts come whole (std::to_chars of double alone is 187 KB on x86).
+add_compile_options(-ffunction-sections -fdata-sections)
+add_link_options(-Wl,--gc-sections)
 # A release program file carries no symbols: one small .exe (mingw's static runtime brings debug
 # information of its own).
 string(APPEND CMAKE_EXE_LINKER_FLAGS_RELEASE " -s")

@@ -21,6 +21,17 @@ add_link_options(-Wl,--gc-sections)
 # information of its own).
 string(APPEND CMAKE_EXE_LINKER_FLAGS_RELEASE " -s")
 string(APPEND CMAKE_EXE_LINKER_FLAGS_MINSIZEREL " -s")
+# Where the toolchain names another Wine than the machine's (TARVOLIN_WINE: the x86 build's 32-bit
+# Wine), every test finds its wine, wineserver and wineboot first in PATH: CTest reads wine-path.cmake
+# before it lists or runs any test, and the scripts and the emulator call them by name.
+if(TARVOLIN_WINE)
+  file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/wine-bin)
+  foreach(tool wine wineserver wineboot)
+    file(CREATE_LINK ${TARVOLIN_WINE} ${CMAKE_BINARY_DIR}/wine-bin/${tool} SYMBOLIC)
+  endforeach()
+  file(WRITE ${CMAKE_BINARY_DIR}/wine-path.cmake "set(ENV{PATH} \"${CMAKE_BINARY_DIR}/wine-bin:\$ENV{PATH}\")\n")
+  set_property(DIRECTORY ${PROJECT_SOURCE_DIR} APPEND PROPERTY TEST_INCLUDE_FILES ${CMAKE_BINARY_DIR}/wine-path.cmake)
+endif()
 # Tests are listed under Wine when they run, not after each link, so that building needs no Wine.
 set(CMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE PRE_TEST)
 

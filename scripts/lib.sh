@@ -33,6 +33,17 @@ TARVOLIN_WINDOWS_PACKAGES=(
   wixl msitools zip unzip
 )
 
+# What goes into the root of the x86 build's tests (i386_wine_root) besides Debian's minimal system:
+# 32-bit Wine; the X extensions that the machine's Wine finds (text drawn through XRender, the
+# clipboard through XFixes, the pointer through XInput2, the screen through RandR and Xinerama); and
+# the machine's fonts, found through fontconfig with its cache: the x86 build's windows are laid out
+# and drawn in the same fonts as the x64 build's.
+TARVOLIN_I386_ROOT_PACKAGES=(
+  wine wine32
+  libxrender1 libxfixes3 libxi6 libxrandr2 libxinerama1 libxcursor1 libxcomposite1 libxxf86vm1
+  fontconfig fonts-dejavu-core fonts-dejavu-extra fonts-urw-base35 fonts-cantarell
+)
+
 # Installs the packages that are not installed yet; fails loudly when that is impossible.
 ensure_packages() {
   local missing=()
@@ -152,4 +163,50 @@ ensure_root() {
     mv "$dir.new" "$dir"
   ) 8>"$dir.lock" || return 1
   echo "$dir"
+}
+
+# make_i386_wine_root DIR: Debian's minimal i386 system from the machine's mirror, and in it
+# TARVOLIN_I386_ROOT_PACKAGES. The root's apt alone knows i386: the machine's apt is left as it is.
+# /proc is mounted in a mount namespace of its own, so that it goes away with the install, however
+# that ends.
+make_i386_wine_root() {
+  local dir=$1
+  # (Called where errexit does not hold: each step stops the making on failure.)
+  ensure_packages debootstrap || return 1
+  debootstrap --arch=i386 --variant=minbase bookworm "$dir" "$(debian_mirror bookworm)" || return 1
+  unshare --mount --propagation private -- chroot "$dir" /bin/sh -c \
+    'mount -t proc proc /proc && apt-get update && apt-get install -y --no-install-recommends "$@" && apt-get clean' \
+    sh "${TARVOLIN_I386_ROOT_PACKAGES[@]}"
+}
+
+# Whether this machine runs 32-bit x86 Linux programs, which 32-bit Wine is: a kernel built without
+# IA-32 emulation, or started with it off, or a hypervisor without 32-bit code segments, does not.
+# Tried on a program of three instructions, assembled and linked by the machine's own binutils.
+runs_i386_programs() {
+  local probe status=0
+  probe=$(mktemp -d)
+  printf '.globl _start\n_start: movl $1, %%eax\nxorl %%ebx, %%ebx\nint $0x80\n' >"$probe/exit.s"
+  as --32 -o "$probe/exit.o" "$probe/exit.s" && ld -m elf_i386 -o "$probe/exit" "$probe/exit.o" &&
+    "$probe/exit" 2>/dev/null || status=1
+  rm -rf "$probe"
+  return "$status"
+}
+
+# i386_wine_root: prints the directory of the root in which the x86 build's tests run in 32-bit Wine
+# (scripts/wine-i386), made when it is missing or made from another recipe; fails, saying why,
+# when it cannot be made.
+i386_wine_root() {
+  if ! runs_i386_programs; then
+    echo "error: this machine runs no 32-bit x86 programs (its kernel or hypervisor refuses them), so" \
+      "no 32-bit Wine either" >&2
+    return 1
+  fi
+  local mirror
+  mirror=$(debian_mirror bookworm)
+  if [ -z "$mirror" ]; then
+    echo "error: no Debian mirror for bookworm in the machine's apt sources, to make the i386 root from" >&2
+    return 1
+  fi
+  ensure_root i386-wine "debootstrap --arch=i386 --variant=minbase bookworm $mirror;
+apt-get install --no-install-recommends ${TARVOLIN_I386_ROOT_PACKAGES[*]}" make_i386_wine_root
 }

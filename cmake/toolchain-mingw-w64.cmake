@@ -1,11 +1,13 @@
 # Cross-builds the Windows program and its tests on Linux with mingw-w64 (posix threads: the
 # win32-threads flavour's libstdc++ has no std::thread). Tests run under Wine through
-# scripts/wine-run.
+# scripts/wine-run. This file builds for 64-bit Windows (x64); toolchain-mingw-w64-i686.cmake sets
+# the triplet of 32-bit Windows (x86) and then reads this one.
 #   cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw-w64.cmake
 set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-
-set(TARVOLIN_MINGW_TRIPLET x86_64-w64-mingw32)
+if(NOT TARVOLIN_MINGW_TRIPLET)
+  set(CMAKE_SYSTEM_PROCESSOR x86_64)
+  set(TARVOLIN_MINGW_TRIPLET x86_64-w64-mingw32)
+endif()
 set(CMAKE_C_COMPILER ${TARVOLIN_MINGW_TRIPLET}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${TARVOLIN_MINGW_TRIPLET}-g++-posix)
 set(CMAKE_RC_COMPILER ${TARVOLIN_MINGW_TRIPLET}-windres)

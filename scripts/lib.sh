@@ -19,17 +19,29 @@ TARVOLIN_PACKAGES=(
   fonts-dejavu-core locales
 )
 
-# The Windows build (scripts/build-windows): the mingw-w64 cross compiler, Wine to run the tests,
-# GoogleTest's sources to cross-build it, flock for the Wine prefix's lock, and the host compiler
-# for the Linux half of the cross-check, icoutils to read the program file's icon (and for
-# tools/make-images to write both icon files), and for the tests of the window a virtual display,
-# xdotool's keys and clicks, ImageMagick's screenshots and a window manager (openbox) that draws
-# the message box's title.
+# The Windows builds (scripts/build-windows): the mingw-w64 cross compilers for 64-bit and 32-bit
+# Windows, Wine to run the tests, GoogleTest's sources to cross-build it, flock for the Wine
+# prefix's lock, and the host compiler for the Linux half of the cross-check, icoutils to read the
+# program file's icon (and for tools/make-images to write both icon files), and for the tests of the
+# window a virtual display, xdotool's keys and clicks, ImageMagick's screenshots and a window
+# manager (openbox) that draws the message box's title.
 TARVOLIN_WINDOWS_PACKAGES=(
   cmake make g++ g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  g++-mingw-w64-i686-posix binutils-mingw-w64-i686
   wine wine64 googletest util-linux icoutils
   xvfb xauth x11-utils xdotool imagemagick openbox
   wixl msitools zip unzip
+)
+
+# What goes into the root of the x86 build's tests (i386_wine_root) besides Debian's minimal system:
+# 32-bit Wine; the X extensions that the machine's Wine finds (text drawn through XRender, the
+# clipboard through XFixes, the pointer through XInput2, the screen through RandR and Xinerama); and
+# the machine's fonts, found through fontconfig with its cache: the x86 build's windows are laid out
+# and drawn in the same fonts as the x64 build's.
+TARVOLIN_I386_ROOT_PACKAGES=(
+  wine wine32
+  libxrender1 libxfixes3 libxi6 libxrandr2 libxinerama1 libxcursor1 libxcomposite1 libxxf86vm1
+  fontconfig fonts-dejavu-core fonts-dejavu-extra fonts-urw-base35 fonts-cantarell
 )
 
 # Installs the packages that are not installed yet; fails loudly when that is impossible.
@@ -59,6 +71,24 @@ ensure_packages() {
 }
 
 project_root() { cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd; }
+
+# windows_toolchain ARCH: the CMake toolchain file of the Windows build for ARCH, x64 or x86.
+windows_toolchain() {
+  case $1 in
+    x64) echo "$(project_root)/cmake/toolchain-mingw-w64.cmake" ;;
+    x86) echo "$(project_root)/cmake/toolchain-mingw-w64-i686.cmake" ;;
+    *) echo "error: no Windows architecture $1 (x64 or x86)" >&2; return 1 ;;
+  esac
+}
+
+# windows_tree NAME ARCH: the project's build tree NAME (build-windows, build-windows-release) for
+# ARCH: NAME itself for x64, NAME-x86 for x86.
+windows_tree() {
+  case $2 in
+    x64) echo "$(project_root)/$1" ;;
+    *) echo "$(project_root)/$1-$2" ;;
+  esac
+}
 
 # configure_and_build BUILD_DIR [CMAKE_ARGS...]
 configure_and_build() {
@@ -133,4 +163,50 @@ ensure_root() {
     mv "$dir.new" "$dir"
   ) 8>"$dir.lock" || return 1
   echo "$dir"
+}
+
+# make_i386_wine_root DIR: Debian's minimal i386 system from the machine's mirror, and in it
+# TARVOLIN_I386_ROOT_PACKAGES. The root's apt alone knows i386: the machine's apt is left as it is.
+# /proc is mounted in a mount namespace of its own, so that it goes away with the install, however
+# that ends.
+make_i386_wine_root() {
+  local dir=$1
+  # (Called where errexit does not hold: each step stops the making on failure.)
+  ensure_packages debootstrap || return 1
+  debootstrap --arch=i386 --variant=minbase bookworm "$dir" "$(debian_mirror bookworm)" || return 1
+  unshare --mount --propagation private -- chroot "$dir" /bin/sh -c \
+    'mount -t proc proc /proc && apt-get update && apt-get install -y --no-install-recommends "$@" && apt-get clean' \
+    sh "${TARVOLIN_I386_ROOT_PACKAGES[@]}"
+}
+
+# Whether this machine runs 32-bit x86 Linux programs, which 32-bit Wine is: a kernel built without
+# IA-32 emulation, or started with it off, or a hypervisor without 32-bit code segments, does not.
+# Tried on a program of three instructions, assembled and linked by the machine's own binutils.
+runs_i386_programs() {
+  local probe status=0
+  probe=$(mktemp -d)
+  printf '.globl _start\n_start: movl $1, %%eax\nxorl %%ebx, %%ebx\nint $0x80\n' >"$probe/exit.s"
+  as --32 -o "$probe/exit.o" "$probe/exit.s" && ld -m elf_i386 -o "$probe/exit" "$probe/exit.o" &&
+    "$probe/exit" 2>/dev/null || status=1
+  rm -rf "$probe"
+  return "$status"
+}
+
+# i386_wine_root: prints the directory of the root in which the x86 build's tests run in 32-bit Wine
+# (scripts/wine-i386), made when it is missing or made from another recipe; fails, saying why,
+# when it cannot be made.
+i386_wine_root() {
+  if ! runs_i386_programs; then
+    echo "error: this machine runs no 32-bit x86 programs (its kernel or hypervisor refuses them), so" \
+      "no 32-bit Wine either" >&2
+    return 1
+  fi
+  local mirror
+  mirror=$(debian_mirror bookworm)
+  if [ -z "$mirror" ]; then
+    echo "error: no Debian mirror for bookworm in the machine's apt sources, to make the i386 root from" >&2
+    return 1
+  fi
+  ensure_root i386-wine "debootstrap --arch=i386 --variant=minbase bookworm $mirror;
+apt-get install --no-install-recommends ${TARVOLIN_I386_ROOT_PACKAGES[*]}" make_i386_wine_root
 }

@@ -74,7 +74,8 @@ TEST_F(Win32WindowTest, TheDefaultButtonLookFollowsTheFocus) {
 TEST_F(Win32WindowTest, OnlyACaptionThatChangesIsWritten) {
     const Control captions[] = {Label1, Label2, Label3, Label4, Command1, Command2};
     std::map<HWND, int> writes;
-    const SUBCLASSPROC count = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+    const SUBCLASSPROC count = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                  DWORD_PTR data) CALLBACK -> LRESULT {
         if (message == WM_SETTEXT) ++(*reinterpret_cast<std::map<HWND, int>*>(data))[window];
         return DefSubclassProc(window, message, wParam, lParam);
     };

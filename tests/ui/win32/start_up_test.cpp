@@ -24,7 +24,7 @@ std::optional<behaviour::SeenMessage> DismissBoxOf(DWORD thread) {
         HWND found = nullptr;
         EnumThreadWindows(
             thread,
-            [](HWND window, LPARAM found) -> BOOL {
+            [](HWND window, LPARAM found) CALLBACK -> BOOL {
                 if (!win32_test::IsMessageBox(window)) return TRUE;
                 *reinterpret_cast<HWND*>(found) = window;
                 return FALSE;

@@ -181,7 +181,7 @@ void CALLBACK Win32Driver::LookForBox(HWND, UINT, UINT_PTR, DWORD) {
     if (!activeDriver) return;
     EnumThreadWindows(
         GetCurrentThreadId(),
-        [](HWND box, LPARAM) -> BOOL {
+        [](HWND box, LPARAM) CALLBACK -> BOOL {
             if (IsMessageBox(box)) activeDriver->Inspect(box);
             return TRUE;
         },

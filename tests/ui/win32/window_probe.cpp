@@ -59,7 +59,7 @@ int PrintBox(HWND window) {
     BoxSearch search{GetWindowThreadProcessId(window, nullptr)};
     EnumThreadWindows(
         search.thread,
-        [](HWND candidate, LPARAM data) -> BOOL {
+        [](HWND candidate, LPARAM data) CALLBACK -> BOOL {
             wchar_t type[16] = {};
             GetClassNameW(candidate, type, 16);
             if (std::wstring_view(type) != L"#32770" || !IsWindowVisible(candidate)) return TRUE;

@@ -31,8 +31,8 @@ for _ in $(seq 400); do
   sleep 0.05
 done
 [ -n "$client" ] || { echo "FAIL: the window did not show on Weston:"; echo "$scene"; exit 1; }
-read -r panel_left panel_top panel_right panel_bottom < <(corners "panel for output" "position:")
-read -r left top right bottom <<<"$window"
+read -r _ _ _ panel_bottom < <(corners "panel for output" "position:")
+read -r _ top _ _ <<<"$window"
 read -r client_left client_top client_right client_bottom <<<"$client"
 sleep 0.5  # drawn
 (cd "$shots" && rm -f wayland-screenshot-*.png && weston-screenshooter && mv wayland-screenshot-*.png wayland-800x480.png)

@@ -18,6 +18,13 @@ set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+if(CMAKE_CROSSCOMPILING)
+  # The package of a cross build (cmake/toolchain-aarch64-linux-gnu.cmake): dpkg-shlibdeps finds the
+  # libraries in the root built against, and scripts/package hands it the root's dpkg database.
+  set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${TARVOLIN_DEBIAN_ARCH})
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS
+      ${CMAKE_SYSROOT}/usr/lib/${CMAKE_LIBRARY_ARCHITECTURE} ${CMAKE_SYSROOT}/lib/${CMAKE_LIBRARY_ARCHITECTURE})
+endif()
 # Qt's Italian texts for the context menus, and Wayland without XWayland (which blurs the window
 # under fractional scaling).
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, qt6-wayland")

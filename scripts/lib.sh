@@ -7,7 +7,8 @@ TARVOLIN_BUILD_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n qt6-wayland
 )
 
-# Everything needed to build the program, run every test and the end-to-end checks.
+# Everything needed to build the program, run every test and the end-to-end checks (weston: the
+# Wayland compositor of the Wayland tests).
 TARVOLIN_PACKAGES=(
   "${TARVOLIN_BUILD_PACKAGES[@]}" pkg-config qt6-qpa-plugins
   libgtest-dev libbenchmark-dev libhamlib-dev
@@ -17,6 +18,7 @@ TARVOLIN_PACKAGES=(
   dbus dbus-x11 at-spi2-core python3 python3-pyatspi
   appstream desktop-file-utils dpkg-dev file lintian man-db
   fonts-dejavu-core locales
+  weston
 )
 
 # The Windows builds (scripts/build-windows): the mingw-w64 cross compilers for 64-bit and 32-bit
@@ -137,7 +139,10 @@ roots_dir() {
 # is missing or was made from another RECIPE (a text naming all that goes into it: suite, mirror,
 # architecture, packages). A root is made beside its final place and moved there only when whole,
 # under a lock, so that a failed or interrupted run leaves no half root behind and two runs side
-# by side make it once. Fails, saying why, when the root cannot be made.
+# by side make it once. Fails, saying why, when the root cannot be made. MAKER runs where bash
+# ignores errexit (in a condition, as in every caller's subshell), so a MAKER of several steps must
+# fail by itself when one fails (cmd || return 1); one that went on would leave a broken root that
+# later runs take for whole.
 ensure_root() {
   local name=$1 recipe=$2 maker=$3
   local dir
@@ -209,4 +214,88 @@ i386_wine_root() {
   fi
   ensure_root i386-wine "debootstrap --arch=i386 --variant=minbase bookworm $mirror;
 apt-get install --no-install-recommends ${TARVOLIN_I386_ROOT_PACKAGES[*]}" make_i386_wine_root
+}
+
+# --- arm64 (Raspberry Pi OS bookworm and other ARM Linux): cross-built, run under qemu-user ---
+
+# On this machine: the cross compiler, the emulator (named on every run: no binfmt handler is
+# registered), mmdebstrap for the arm64 roots, and for the tests the packages scripts/test already
+# has (Xvfb, xdotool, the AT-SPI bus).
+TARVOLIN_ARM64_PACKAGES=(g++-aarch64-linux-gnu binutils-aarch64-linux-gnu qemu-user-static mmdebstrap)
+
+# In the build root: Qt and the C++ libraries to build against, GoogleTest, and the fonts the Qt
+# tests lay the window out in, as on this machine.
+TARVOLIN_ARM64_ROOT_PACKAGES=(
+  qt6-base-dev libc6-dev libstdc++-12-dev libgl-dev libgtest-dev fonts-dejavu-core fonts-cantarell
+)
+
+# ensure_arm64_root NAME PACKAGES...: prints the directory of the arm64 root NAME that holds
+# PACKAGES and what they depend on, from the machine's Debian mirror (bookworm, as Raspberry Pi OS
+# bookworm is: glibc 2.36, Qt 6.4.2), made once and kept (ensure_root).
+ensure_arm64_root() {
+  local name=$1
+  shift
+  local main security
+  main=$(debian_mirror bookworm)
+  security=$(debian_mirror bookworm-security)
+  if [ -z "$main" ]; then
+    echo "error: no Debian mirror for bookworm in the machine's apt sources, so no arm64 root" >&2
+    return 1
+  fi
+  arm64_root_sources=("deb $main bookworm main")
+  [ -n "$security" ] && arm64_root_sources+=("deb $security bookworm-security main")
+  arm64_root_options=(--variant=extract --architectures=arm64 --skip=cleanup/apt/cache
+    --include="$(IFS=,; echo "$*")")
+  ensure_root "$name" "${arm64_root_options[*]} ${arm64_root_sources[*]}; dpkg database 1" make_arm64_root
+}
+
+# make_arm64_root DIR: the root of arm64_root_options and arm64_root_sources in DIR. The extract
+# variant only unpacks: it runs nothing of arm64. A dpkg database of what it unpacked is written
+# (record_dpkg_database), and fontconfig gets a cache folder of the root's own, so that arm64
+# programs write their font caches there and not into this machine's.
+make_arm64_root() {
+  mmdebstrap "${arm64_root_options[@]}" bookworm "$1" "${arm64_root_sources[@]}" || return 1
+  record_dpkg_database "$1" || return 1
+  mkdir -p "$1/var/cache/fontconfig"
+}
+
+# record_dpkg_database DIR: for each package in DIR/var/cache/apt/archives, its status, its file
+# list and its shlibs and symbols files in DIR/var/lib/dpkg, as dpkg would have left them had it
+# unpacked the package; then the packages are removed. dpkg-shlibdeps reads a library's package and
+# symbols there (scripts/package). Fails when a package cannot be read (errexit does not hold here).
+record_dpkg_database() {
+  local admin=$1/var/lib/dpkg deb fields name file
+  local control
+  control=$(mktemp -d)
+  mkdir -p "$admin/info" "$admin/updates"
+  : >"$admin/status"
+  # The multiarch layout: a Multi-Arch: same package's files are named by package and architecture.
+  echo 1 >"$admin/info/format"
+  for deb in "$1"/var/cache/apt/archives/*.deb; do
+    fields=$(dpkg-deb --field "$deb") || return 1
+    name=$(sed -n 's/^Package: //p' <<<"$fields")
+    grep -qx 'Multi-Arch: same' <<<"$fields" && name+=":$(sed -n 's/^Architecture: //p' <<<"$fields")"
+    printf '%s\n\n' "$(sed '1a Status: install ok unpacked' <<<"$fields")" >>"$admin/status"
+    dpkg-deb --fsys-tarfile "$deb" | tar -t | sed 's|^\.||; s|\(.\)/$|\1|; s|^/$|/.|' >"$admin/info/$name.list" || return 1
+    rm -rf "${control:?}"/*
+    dpkg-deb --control "$deb" "$control" || return 1
+    for file in shlibs symbols; do
+      [ -f "$control/$file" ] && cp "$control/$file" "$admin/info/$name.$file"
+    done
+  done
+  rm -rf "$control"
+  rm -f "$1"/var/cache/apt/archives/*.deb
+}
+
+# dpkg_database_seen_from_here ROOT DIR: a copy in DIR of ROOT's dpkg database whose file lists
+# name each file where this machine sees it, under ROOT: dpkg-shlibdeps here finds the root's
+# libraries there, and asks dpkg (DPKG_ADMINDIR=DIR) which package holds each.
+dpkg_database_seen_from_here() {
+  local admin=$1/var/lib/dpkg
+  mkdir -p "$2/info" "$2/updates"
+  cp "$admin/status" "$2/"
+  cp "$admin/info/format" "$admin"/info/*.shlibs "$admin"/info/*.symbols "$2/info/"
+  awk -v root="$1" -v info="$2/info/" '
+    FNR == 1 { if (out) close(out); out = FILENAME; sub(/.*\//, "", out); out = info out }
+    { print root $0 > out }' "$admin"/info/*.list
 }

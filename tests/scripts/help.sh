@@ -6,7 +6,7 @@ set -euo pipefail
 root=$1
 failed=0
 before=$(cd "$root" && ls -A)
-for script in "$root"/scripts/* "$root"/tools/make-images "$root"/tools/mutants/run; do
+for script in "$root"/scripts/* "$root"/tools/make-images "$root"/tools/make-readme-pictures "$root"/tools/mutants/run; do
   [ "$(basename "$script")" = lib.sh ] && continue
   name=${script#"$root"/}
   status=0

@@ -51,7 +51,12 @@ protected:
         form = std::make_unique<ui::qt::Form2Window>();
         form->show();
         form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        // Qt can ask no Wayland compositor for activation and waits there only until the window is
+        // shown; the compositor activates it a moment later, and only then do focus events come.
+        if (QGuiApplication::platformName() == QLatin1String("wayland"))
+            ASSERT_TRUE(QTest::qWaitFor([this] { return form->isActiveWindow(); }));
+        else
+            ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
 
     template <typename T = QWidget>

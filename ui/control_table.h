@@ -21,10 +21,9 @@ constexpr std::size_t kControlCount = 18;
 
 enum class ControlKind { Label, TextBox, HiddenTextBox, Button, PictureBox };
 
-class Form2;
-// The handler of Form2 that a control's event runs: the click of a button or a picture, the change
-// of a field's text.
-using Handler = void (Form2::*)();
+// What a control tells the window's logic of: nothing, a click (of a button or a picture), or a
+// change of its text. Which handler runs is the logic's business (Form2::HandleEvent).
+enum class Event { None, Click, Change };
 
 struct ControlRow {
     Control id;
@@ -34,7 +33,7 @@ struct ControlRow {
     int width, height;    // twips, outer size including the border
     std::u16string_view content;  // initial text or caption; for a picture box, its image file
     int tabIndex;
-    Handler handler = nullptr;  // what its click or text change runs; none for most
+    Event event = Event::None;  // what it raises
     Control labelFor = id;      // for a label: the field it names, also for assistive tools
 };
 
@@ -68,7 +67,7 @@ std::span<const ControlRow> ControlTable();
 const ControlRow& RowOf(Control control);
 
 // Whether a front end makes a control for the row. The hidden coordinate fields are never shown
-// and never take the focus: their texts are held without one (HiddenFields).
+// and never take the focus: the logic holds their texts (HiddenFields).
 bool IsShown(const ControlRow& row);
 
 // The controls that take the focus, in the order Tab moves through them: increasing tab index,

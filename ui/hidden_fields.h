@@ -1,6 +1,6 @@
 // The coordinate fields that the window never shows (Text2, Text4, Text7, Text8): no front end
-// makes a control for them, so their texts are held here, for the handlers to write and a caller
-// to read through the window like any other field's. Writing one raises nothing.
+// makes a control for them, so the logic holds their texts, for the handlers to write and a
+// caller to read like any other field's. Writing one raises nothing.
 #pragma once
 
 #include "control_table.h"

@@ -61,8 +61,6 @@ Form2Window::Form2Window(QWidget* parent) : QWidget(parent) {
     form_.Form_Load();
 }
 
-QString Form2Window::languageTag() const { return ToQString(form_.LanguageTag()); }
-
 void Form2Window::CreateControls() {
     for (const ControlRow& row : ControlTable()) {
         if (!IsShown(row)) continue;
@@ -112,18 +110,17 @@ void Form2Window::SetTabOrder() {
     control(order.front())->setFocus();
 }
 
-// Each control's event, as the control table wires it. textChanged, not textEdited: the change
+// Each control's event, as the control table names it. textChanged, not textEdited: the change
 // handlers also run, nested, when the program writes the text.
 void Form2Window::ConnectEvents() {
     for (const ControlRow& row : ControlTable()) {
-        if (!row.handler) continue;
         const auto handle = [this, id = row.id] { form_.HandleEvent(id); };
-        switch (row.kind) {
-        case ControlKind::Button: connect(button(row.id), &QPushButton::clicked, this, handle); break;
-        case ControlKind::PictureBox: connect(picture(row.id), &PictureBox::clicked, this, handle); break;
-        case ControlKind::TextBox: connect(field(row.id), &QLineEdit::textChanged, this, handle, Qt::DirectConnection); break;
-        case ControlKind::Label:
-        case ControlKind::HiddenTextBox: break;
+        if (row.event == Event::Change) {
+            connect(field(row.id), &QLineEdit::textChanged, this, handle, Qt::DirectConnection);
+        } else if (row.event == Event::Click && row.kind == ControlKind::Button) {
+            connect(button(row.id), &QPushButton::clicked, this, handle);
+        } else if (row.event == Event::Click) {
+            connect(picture(row.id), &PictureBox::clicked, this, handle);
         }
     }
     connect(field(Text3), &QLineEdit::returnPressed, this, &Form2Window::PressDefaultButton);
@@ -155,22 +152,13 @@ TextBox* Form2Window::field(Control id) const { return static_cast<TextBox*>(con
 PictureBox* Form2Window::picture(Control id) const { return static_cast<PictureBox*>(control(id)); }
 QPushButton* Form2Window::button(Control id) const { return static_cast<QPushButton*>(control(id)); }
 
-std::u16string Form2Window::Text(Control id) const {
-    return HiddenFields::Holds(id) ? hiddenFields_.Text(id) : FromQString(field(id)->text());
-}
+std::u16string Form2Window::Text(Control id) const { return FromQString(field(id)->text()); }
 
 // The text is replaced as an edit of its own, which Ctrl+Z takes back: bad input empties the
 // locator fields, and undo brings back what was typed (setText would clear the edit history).
 // QLineEdit notifies textChanged before the replacement returns, which runs the change handler
-// nested. The same text is not written at all.
-void Form2Window::SetText(Control id, std::u16string_view text) {
-    if (HiddenFields::Holds(id)) {
-        hiddenFields_.SetText(id, text);
-        return;
-    }
-    const QString newText = ToQString(text);
-    if (field(id)->text() != newText) field(id)->replaceAsOneEdit(newText);
-}
+// nested.
+void Form2Window::SetText(Control id, std::u16string_view text) { field(id)->replaceAsOneEdit(ToQString(text)); }
 
 std::u16string Form2Window::Caption(Control id) const { return FromQString(control(id)->property("text").toString()); }
 
@@ -215,7 +203,7 @@ void Form2Window::FollowLanguage(Language language) {
     for (const PictureNameRow& row : PictureNameTable()) {
         const QString name = ToQString(Name(row, language));
         if (picture(row.picture)->accessibleName() != name) picture(row.picture)->setAccessibleName(name);
-        if (row.role == PictureRole::LanguageChoice) picture(row.picture)->setChecked(row.chooses == language);
+        picture(row.picture)->setChecked(Checked(row, language));
     }
     qtTranslation_.follow(language);
 }

@@ -5,7 +5,6 @@
 #include "qt_translation.h"
 
 #include "ui/form2.h"
-#include "ui/hidden_fields.h"
 #include "ui/window.h"
 
 #include <QWidget>
@@ -32,8 +31,8 @@ class Form2Window : public QWidget, public ui::Window {
 public:
     explicit Form2Window(QWidget* parent = nullptr);
 
-    // "ita" or "eng": the caption language the flags last chose.
-    QString languageTag() const;
+    // The window's logic, which holds what no control shows.
+    ui::Form2& logic() { return form_; }
     // How much larger than designed the window is laid out, for the desktop's font; fixed at start.
     qreal scale() const { return scale_; }
 
@@ -65,7 +64,6 @@ private:
     QPushButton* button(Control id) const;
 
     std::array<QWidget*, kControlCount> controls_{};  // none for the hidden fields
-    HiddenFields hiddenFields_;
     qreal scale_ = 1;
     QtTranslation qtTranslation_;
     ui::Form2 form_{*this};

@@ -45,8 +45,8 @@ std::vector<Control> CreationOrder() {
     return order;
 }
 
-// The notification that carries a control's event to its handler.
-WORD EventNotification(ControlKind kind) { return kind == ControlKind::TextBox ? EN_CHANGE : BN_CLICKED; }
+// The notification that carries a control's event.
+WORD Notification(Event event) { return event == Event::Change ? EN_CHANGE : BN_CLICKED; }
 
 const PictureNameRow& NamingOf(Control picture) {
     static const PictureNameRow kUnnamed{picture, PictureRole::Image, u"", u""};
@@ -259,12 +259,12 @@ LRESULT Form2Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(window_, message, wParam, lParam);
 }
 
-// A click (Escape is Exit's) or a change of a field's text, for the handler the control table
-// wires to it. Change notifications start with the load handler: the controls' own creation
-// raises none.
+// A click (Escape is Exit's) or a change of a field's text, the event the control table names,
+// for the logic's handler. Change notifications start with the load handler: the controls' own
+// creation raises none.
 void Form2Window::OnCommand(int id, int code) {
     const std::optional<Control> source = ControlOfId(id);
-    if (!source || code != EventNotification(RowOf(*source).kind)) return;
+    if (!source || RowOf(*source).event == Event::None || code != Notification(RowOf(*source).event)) return;
     if (code == EN_CHANGE && !handlersLive_) return;
     form_.HandleEvent(*source);
 }
@@ -289,27 +289,16 @@ void Form2Window::FollowFocus() const {
     }
 }
 
-std::u16string Form2Window::Text(Control field) const {
-    return HiddenFields::Holds(field) ? hiddenFields_.Text(field) : WindowText(control(field));
-}
+std::u16string Form2Window::Text(Control field) const { return WindowText(control(field)); }
 
 // The text is replaced as an edit the user can undo: bad input empties the locator fields, and
 // Ctrl+Z brings back what was typed. The EDIT sends EN_CHANGE before the replacement returns, so
-// the change handler runs nested; it would notify even where the text stays the same, so the same
-// text is not written at all: the handler's write-back would recur for ever.
-void Form2Window::SetText(Control field, std::u16string_view text) {
-    if (HiddenFields::Holds(field)) {
-        hiddenFields_.SetText(field, text);
-    } else if (Text(field) != text) {
-        ReplaceText(control(field), text);
-    }
-}
+// the change handler runs nested.
+void Form2Window::SetText(Control field, std::u16string_view text) { ReplaceText(control(field), text); }
 
 std::u16string Form2Window::Caption(Control id) const { return WindowText(control(id)); }
 
-void Form2Window::SetCaption(Control id, std::u16string_view caption) {
-    if (Caption(id) != caption) WriteWindowText(control(id), caption);
-}
+void Form2Window::SetCaption(Control id, std::u16string_view caption) { WriteWindowText(control(id), caption); }
 
 void Form2Window::PlaceCaret(Control field, std::size_t position) {
     const auto offset = static_cast<WPARAM>(Utf16Offset(Text(field), position));

@@ -13,7 +13,6 @@
 #include "window_icons.h"
 
 #include "ui/form2.h"
-#include "ui/hidden_fields.h"
 #include "ui/window.h"
 
 #include <windows.h>
@@ -39,6 +38,9 @@ public:
     DWORD failureError() const { return failureError_; }  // the system's error code then (GetLastError)
     HWND control(Control id) const { return controls_[static_cast<std::size_t>(id)]; }
     void Show(int showCommand) const;
+
+    // The window's logic, which holds what no control shows.
+    ui::Form2& Logic() { return form_; }
 
     // The scale fitted to the font (1 as designed) and the DPI it is laid out for.
     double scale() const { return scale_; }
@@ -76,7 +78,6 @@ private:
     WindowIcons icons_;  // destroyed after the window
     HWND window_ = nullptr;
     std::array<HWND, kControlCount> controls_{};  // none for the hidden fields
-    HiddenFields hiddenFields_;
     HFONT font_ = nullptr;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     double scale_ = 1;

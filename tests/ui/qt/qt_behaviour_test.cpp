@@ -28,7 +28,7 @@ class QtDriver : public behaviour::WindowDriver {
 public:
     explicit QtDriver(ui::qt::Form2Window& form) : form_(form), previous_(QAccessible::installUpdateHandler(Record)) {
         for (const ui::ControlRow& row : ui::ControlTable()) {
-            if (row.handler && row.kind == ui::ControlKind::TextBox) {
+            if (row.event == ui::Event::Change) {
                 QObject::connect(lineEdit(row.id), &QLineEdit::textChanged, &connections_, [this, id = row.id] { ++changes_[id]; });
             }
         }
@@ -126,7 +126,7 @@ public:
     bool Closed() override { return !form_.isVisible(); }
 
 protected:
-    ui::Window& Program() override { return form_; }
+    ui::Form2& Program() override { return form_.logic(); }
     void Act(const std::function<void()>& action) override {
         changes_.clear();
         announced.clear();

@@ -139,7 +139,7 @@ LRESULT CALLBACK NotificationWatch::Procedure(HWND window, UINT message, WPARAM 
 
 Win32Driver::Win32Driver(ui::win32::Form2Window& form) : form_(form) {
     for (const ui::ControlRow& row : ui::ControlTable()) {
-        if (row.handler && row.kind == ui::ControlKind::TextBox) {
+        if (row.event == ui::Event::Change) {
             changes_[row.id] = std::make_unique<NotificationWatch>(window_, Handle(row.id), EN_CHANGE);
         }
     }

@@ -100,7 +100,7 @@ public:
     const std::vector<BoxPlace>& BoxPlaces() const { return boxPlaces_; }
 
 protected:
-    ui::Window& Program() override { return form_; }
+    ui::Form2& Program() override { return form_.Logic(); }
 
 private:
     HWND Handle(ui::Control control) const { return form_.control(control); }

@@ -13,8 +13,8 @@ constexpr std::u16string_view kWidestFieldTexts[] = {u"??????", u" 19970", u"MM0
 
 }  // namespace
 
-std::vector<ControlText> TextsToFit() {
-    std::vector<ControlText> texts;
+std::vector<TextToFit> TextsToFit() {
+    std::vector<TextToFit> texts;
     for (const CaptionRow& row : CaptionTable()) {
         for (Language language : {Language::Italian, Language::English}) {
             texts.push_back({row.control, std::u16string(Caption(row, language))});

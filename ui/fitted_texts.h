@@ -10,12 +10,13 @@
 
 namespace ui {
 
-struct ControlText {
+// A text that a control must be able to show whole.
+struct TextToFit {
     Control control;
     std::u16string text;
 };
 
-// Grouped by control, so that a front end can measure each control's room and font once.
-std::vector<ControlText> TextsToFit();
+// Grouped by control, so that each control's room is measured once.
+std::vector<TextToFit> TextsToFit();
 
 }  // namespace ui

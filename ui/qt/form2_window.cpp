@@ -54,9 +54,8 @@ Form2Window::Form2Window(QWidget* parent) : QWidget(parent) {
     CreateControls();
     SetTabOrder();
     ConnectEvents();
-    std::vector<TextToFit> texts;
-    for (const ControlText& fit : TextsToFit()) texts.push_back({control(fit.control), ToQString(fit.text)});
-    scale_ = SmallestFittingScale(texts, [this](qreal scale) { LayOut(scale); });
+    const WidgetMeasure measure([this](Control id) { return control(id); });
+    scale_ = ui::SmallestFittingScale(TextsToFit(), measure, [this](double scale) { LayOut(scale); });
     CentreOnScreen();
     form_.Form_Load();
 }

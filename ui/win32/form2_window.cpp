@@ -175,10 +175,8 @@ void Form2Window::FitToDpi(UINT dpi) {
         if (c) SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
     }
     if (previous) DeleteObject(previous);
-    const std::vector<ControlText> texts = TextsToFit();
-    std::vector<TextToFit> fits;
-    for (const ControlText& t : texts) fits.push_back({control(t.control), RowOf(t.control).kind, t.text});
-    scale_ = SmallestFittingScale(fits, font_, dpi_, [this](double scale) { LayOut(scale); });
+    const ControlMeasure measure([this](Control id) { return control(id); }, font_, dpi_);
+    scale_ = ui::SmallestFittingScale(TextsToFit(), measure, [this](double scale) { LayOut(scale); });
 }
 
 // Every control at the scale, in twips at the DPI; 1 at 96 dpi is the window as designed.

@@ -2,6 +2,7 @@
 // languages and every field text shows whole, and at scale 1 with Qt's own default font.
 // Run offscreen with fonts set here, and under Xvfb with the GTK theme's font (see CMakeLists).
 #include "ui/qt/picture_box.h"
+#include "ui/qt/qt_text.h"
 #include "ui/qt/window_scale.h"
 #include "window_fixture.h"
 
@@ -163,8 +164,9 @@ TEST(SmallestFittingScale, EachKindOfControlShowsItsTextWhole) {
         const auto layOut = [&row](qreal scale) {
             row.control->setGeometry(0, 0, qRound(row.box.width() * scale), qRound(row.box.height() * scale));
         };
-        const ui::qt::TextToFit fit{row.control, row.text};
-        const qreal scale = ui::qt::SmallestFittingScale({&fit, 1}, layOut);
+        const ui::TextToFit fit{ui::Control::Text1, ui::qt::FromQString(row.text)};
+        const ui::qt::WidgetMeasure measure([&row](ui::Control) { return row.control; });
+        const qreal scale = ui::SmallestFittingScale({&fit, 1}, measure, layOut);
         window.show();
         EXPECT_GT(scale, 1) << row.text;
         ExpectShownWhole(row.control, row.text);

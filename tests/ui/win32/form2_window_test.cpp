@@ -162,7 +162,7 @@ TEST_F(Win32WindowTest, ALargerFontGrowsTheWholeWindow) {
     EXPECT_EQ(client.right, ui::TwipsToPixels(ui::kClientWidthTwips, form->scale()));
     EXPECT_EQ(client.bottom, ui::TwipsToPixels(ui::kClientHeightTwips, form->scale()));
     EXPECT_TRUE(SameRect(RectInParent(control(Picture4)), ui::TwipsToPixels(ui::RowOf(Picture4), form->scale())));
-    for (const ui::ControlText& fit : ui::TextsToFit()) {
+    for (const ui::TextToFit& fit : ui::TextsToFit()) {
         SCOPED_TRACE(Name(fit.control) + " " + testing::PrintToString(fit.text));
         const SIZE text = TextExtent(control(fit.control), fit.text);
         RECT room;

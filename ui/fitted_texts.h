@@ -16,7 +16,6 @@ struct TextToFit {
     std::u16string text;
 };
 
-// Grouped by control, so that each control's room is measured once.
 std::vector<TextToFit> TextsToFit();
 
 }  // namespace ui

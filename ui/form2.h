@@ -10,8 +10,8 @@
 
 #include "caption_table.h"
 #include "distance_unit.h"
-#include "hidden_fields.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,7 +27,7 @@ class Window;
 
 class Form2 {
 public:
-    explicit Form2(Window& window) : window_(window) {}
+    explicit Form2(Window& window);
     Form2(const Form2&) = delete;
     Form2& operator=(const Form2&) = delete;
 
@@ -70,7 +70,7 @@ private:
     Window& window_;
     std::u16string languageTag_;
     DistanceMemory distance_;
-    HiddenFields hiddenFields_;
+    std::array<std::u16string, kControlCount> hiddenTexts_;  // the coordinate fields', by control
 };
 
 }  // namespace ui

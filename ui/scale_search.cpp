@@ -1,7 +1,6 @@
 #include "scale_search.h"
 
 #include <algorithm>
-#include <optional>
 
 namespace ui {
 namespace {
@@ -28,18 +27,9 @@ double ScaleNeeded(const TextMeasure& measure, const TextToFit& fit) {
     return std::max(across, down);
 }
 
-// A control's room is measured once for the run of texts that it shows.
 bool EveryTextFits(std::span<const TextToFit> texts, const TextMeasure& measure) {
-    std::optional<Control> control;
-    PixelSize room{};
-    for (const TextToFit& fit : texts) {
-        if (fit.control != control) {
-            control = fit.control;
-            room = measure.Room(fit.control);
-        }
-        if (!Fits(Need(measure, fit), room)) return false;
-    }
-    return true;
+    return std::all_of(texts.begin(), texts.end(),
+                       [&](const TextToFit& fit) { return Fits(Need(measure, fit), measure.Room(fit.control)); });
 }
 
 }  // namespace

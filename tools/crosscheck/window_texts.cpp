@@ -13,8 +13,6 @@
 namespace crosscheck {
 namespace {
 
-using enum ui::Control;
-
 // The window's logic over a window of bare texts: each control holds its text or caption, and a
 // write of a field's text runs its change handler, nested, as the window contract promises. There
 // is nothing to see, click or close: the rest does nothing.
@@ -65,17 +63,19 @@ WindowTexts CalculateTexts(const std::string& first, const std::string& second,
                            geometry::PathWorkingValues& values) {
     static TextWindow window;  // one window for the whole run, opened afresh for each case
     ui::Form2& form = window.Open();
-    form.SetText(Text3, ui::FromLatin1(first));
-    form.SetText(Text5, ui::FromLatin1(second));
-    const geometry::LocatorCheck check =
-        geometry::CheckLocators(ui::ToLatin1(form.Text(Text3)), ui::ToLatin1(form.Text(Text5)));
+    form.SetText(ui::kFirstLocatorField, ui::FromLatin1(first));
+    form.SetText(ui::kSecondLocatorField, ui::FromLatin1(second));
+    const geometry::LocatorCheck check = geometry::CheckLocators(ui::ToLatin1(form.Text(ui::kFirstLocatorField)),
+                                                                 ui::ToLatin1(form.Text(ui::kSecondLocatorField)));
     geometry::ComputeBearingDistance(geometry::DecodeLocator(check.First), geometry::DecodeLocator(check.Second),
                                      values);
-    form.HandleEvent(Command1);
-    WindowTexts t{form.Text(Text7), form.Text(Text2), form.Text(Text4), form.Text(Text8),
-                  form.Text(Text1), form.Text(Text6), {}};
-    form.HandleEvent(Picture4);
-    t.miles = form.Text(Text6);
+    form.Command1_Click();
+    WindowTexts t{form.Text(ui::kFirstLatitudeField),  form.Text(ui::kFirstLongitudeField),
+                  form.Text(ui::kSecondLatitudeField), form.Text(ui::kSecondLongitudeField),
+                  form.Text(ui::kBearingField),        form.Text(ui::kDistanceField),
+                  {}};
+    form.Picture4_Click();
+    t.miles = form.Text(ui::kDistanceField);
     return t;
 }
 

@@ -49,14 +49,14 @@ public:
     void Close() override;
 
 private:
-    void CreateControls();
-    QWidget* CreateControl(const ControlRow& row);
-    void SetTabOrder();
-    void ConnectEvents();
-    void LayOut(qreal scale);
-    void CentreOnScreen();
-    void PressDefaultButton();
-    static void WidenForTitle(QMessageBox& box);
+    void createControls();
+    QWidget* createControl(const ControlRow& row);
+    void orderTabs();
+    void connectEvents();
+    void layOut(qreal scale);
+    void centreOnScreen();
+    void pressDefaultButton();
+    static void widenForTitle(QMessageBox& box);
 
     QWidget* control(Control id) const { return controls_[static_cast<std::size_t>(id)]; }
     TextBox* field(Control id) const;

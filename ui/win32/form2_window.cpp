@@ -108,7 +108,7 @@ Form2Window::Form2Window(HINSTANCE instance, const SystemFunctions& system) : sy
     CentreOnPrimaryWorkArea();
     form_.Form_Load();
     handlersLive_ = true;
-    focusWhenInactive_ = control(TabOrder().front());
+    focusWhenInactive_ = ControlHandle(TabOrder().front());
 }
 
 Form2Window::~Form2Window() {
@@ -175,7 +175,7 @@ void Form2Window::FitToDpi(UINT dpi) {
         if (c) SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
     }
     if (previous) DeleteObject(previous);
-    const ControlMeasure measure([this](Control id) { return control(id); }, font_, dpi_);
+    const ControlMeasure measure([this](Control id) { return ControlHandle(id); }, font_, dpi_);
     scale_ = ui::SmallestFittingScale(TextsToFit(), measure, [this](double scale) { LayOut(scale); });
 }
 
@@ -185,8 +185,8 @@ void Form2Window::LayOut(double scale) {
     for (const ControlRow& row : ControlTable()) {
         if (!IsShown(row)) continue;
         const PixelRect r = TwipsToPixels(row, devicePixelsPerUnit);
-        MoveWindow(control(row.id), r.left, r.top, r.width, r.height, TRUE);
-        if (PictureBox* picture = PictureBox::Of(control(row.id))) picture->SetDeviceScale(devicePixelsPerUnit);
+        MoveWindow(ControlHandle(row.id), r.left, r.top, r.width, r.height, TRUE);
+        if (PictureBox* picture = PictureBox::Of(ControlHandle(row.id))) picture->SetDeviceScale(devicePixelsPerUnit);
     }
 }
 
@@ -227,7 +227,7 @@ LRESULT Form2Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     // The dialog manager asks for the default button when Enter is pressed in a field.
     case DM_GETDEFID:
-        return completed_ ? MAKELRESULT(ControlId(Command1), DC_HASDEFID) : 0;
+        return completed_ ? MAKELRESULT(ControlId(kCalculateButton), DC_HASDEFID) : 0;
     case kFocusMoved:
         FollowFocus();
         return 0;
@@ -270,7 +270,7 @@ void Form2Window::OnCommand(int id, int code) {
 // The focus leaves with the window and comes back to the control that had it, the compass at first.
 void Form2Window::OnActivate(bool active) {
     if (active) {
-        SetFocus(IsWindow(focusWhenInactive_) ? focusWhenInactive_ : control(TabOrder().front()));
+        SetFocus(IsWindow(focusWhenInactive_) ? focusWhenInactive_ : ControlHandle(TabOrder().front()));
         return;
     }
     const HWND focus = GetFocus();
@@ -281,27 +281,27 @@ void Form2Window::OnActivate(bool active) {
 // otherwise Calculate does, once the completion signal came.
 void Form2Window::FollowFocus() const {
     const HWND focus = GetFocus();
-    const bool onButton = focus && (focus == control(Command1) || focus == control(Command2));
-    for (const Control button : {Command1, Command2}) {
-        SetDefaultLook(control(button), onButton ? focus == control(button) : button == Command1 && completed_);
+    const bool onButton = focus && (focus == ControlHandle(kCalculateButton) || focus == ControlHandle(kExitButton));
+    for (const Control button : {kCalculateButton, kExitButton}) {
+        SetDefaultLook(ControlHandle(button), onButton ? focus == ControlHandle(button) : button == kCalculateButton && completed_);
     }
 }
 
-std::u16string Form2Window::Text(Control field) const { return WindowText(control(field)); }
+std::u16string Form2Window::Text(Control field) const { return WindowText(ControlHandle(field)); }
 
 // The text is replaced as an edit the user can undo: bad input empties the locator fields, and
 // Ctrl+Z brings back what was typed. The EDIT sends EN_CHANGE before the replacement returns, so
 // the change handler runs nested.
-void Form2Window::SetText(Control field, std::u16string_view text) { ReplaceText(control(field), text); }
+void Form2Window::SetText(Control field, std::u16string_view text) { ReplaceText(ControlHandle(field), text); }
 
-std::u16string Form2Window::Caption(Control id) const { return WindowText(control(id)); }
+std::u16string Form2Window::Caption(Control id) const { return WindowText(ControlHandle(id)); }
 
-void Form2Window::SetCaption(Control id, std::u16string_view caption) { WriteWindowText(control(id), caption); }
+void Form2Window::SetCaption(Control id, std::u16string_view caption) { WriteWindowText(ControlHandle(id), caption); }
 
 void Form2Window::PlaceCaret(Control field, std::size_t position) {
     const auto offset = static_cast<WPARAM>(Utf16Offset(Text(field), position));
-    SendMessageW(control(field), EM_SETSEL, offset, static_cast<LPARAM>(offset));
-    SendMessageW(control(field), EM_SCROLLCARET, 0, 0);
+    SendMessageW(ControlHandle(field), EM_SETSEL, offset, static_cast<LPARAM>(offset));
+    SendMessageW(ControlHandle(field), EM_SCROLLCARET, 0, 0);
 }
 
 void Form2Window::ShowMessage(std::u16string_view message, std::u16string_view caption) {
@@ -317,7 +317,7 @@ void Form2Window::SignalCompletion() {
 // The pictures' names for assistive tools, and the flag of the caption language checked.
 void Form2Window::FollowLanguage(Language language) {
     for (const PictureNameRow& row : PictureNameTable()) {
-        if (PictureBox* picture = PictureBox::Of(control(row.picture))) picture->FollowLanguage(language);
+        if (PictureBox* picture = PictureBox::Of(ControlHandle(row.picture))) picture->FollowLanguage(language);
     }
 }
 

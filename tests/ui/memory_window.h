@@ -1,7 +1,7 @@
 // A window held in memory: a test double of the window contract that keeps every promise a front
-// end keeps (above all the nested change handler, raised by every write as the toolkits raise it),
-// drives the handlers as a user's clicks and keys would, records what the logic asked of it, and
-// fails the test when the logic writes a text or caption that a control already holds.
+// end keeps (above all the nested change handler), drives the handlers as a user's clicks and keys
+// would, records what the logic asked of it, and fails the test when the logic writes a text or
+// caption that a control already holds.
 //
 // Its fields behave as the desktop's do where the behaviour table looks: the focus moves by Tab
 // in tab order and by clicks, Tab into a field selects its text, a click selects the placeholder

@@ -283,7 +283,8 @@ void Form2Window::FollowFocus() const {
     const HWND focus = GetFocus();
     const bool onButton = focus && (focus == ControlHandle(kCalculateButton) || focus == ControlHandle(kExitButton));
     for (const Control button : {kCalculateButton, kExitButton}) {
-        SetDefaultLook(ControlHandle(button), onButton ? focus == ControlHandle(button) : button == kCalculateButton && completed_);
+        const bool isDefault = onButton ? focus == ControlHandle(button) : button == kCalculateButton && completed_;
+        SetDefaultLook(ControlHandle(button), isDefault);
     }
 }
 

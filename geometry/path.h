@@ -6,7 +6,7 @@
 //   - The model is a sphere of 6356.775 km per radian of arc and the spherical law of cosines,
 //     each inverse cosine built from the arctangent. Every operation is a separately rounded
 //     IEEE double operation in a fixed order (build with -ffp-contract=off): the results are
-//     specified to the last bit.
+//     fixed to the last bit.
 //   - Bearing is the initial direction of the great circle from the first station towards the
 //     second, in whole degrees clockwise from true north, within [0, 360]: both 0 and 360 mean
 //     north. DistanceKm is whole kilometres within [0, 19970].

@@ -37,6 +37,10 @@ std::u16string_view Name(const PictureNameRow& row, Language language) {
     return language == Language::Italian ? row.italian : row.english;
 }
 
+bool Checked(const PictureNameRow& row, Language language) {
+    return row.role == PictureRole::LanguageChoice && row.chooses == language;
+}
+
 std::u16string_view MilesCaption(Language language) { return language == Language::Italian ? u"Miglia" : u"Miles"; }
 
 std::u16string_view LanguageTagOf(Language language) { return language == Language::Italian ? u"ita" : u"eng"; }

@@ -43,6 +43,10 @@ std::span<const PictureNameRow> PictureNameTable();
 
 std::u16string_view Name(const PictureNameRow& row, Language language);
 
+// Whether the picture shows as checked while the captions are in the language: the flag of that
+// language, and nothing else.
+bool Checked(const PictureNameRow& row, Language language);
+
 // The unit caption meaning kilometres, the same in both languages.
 constexpr std::u16string_view kKilometresCaption = u"Km";
 // The unit caption meaning miles.

@@ -1,7 +1,5 @@
 #include "control_table.h"
 
-#include "form2.h"
-
 #include <algorithm>
 #include <cmath>
 
@@ -10,29 +8,35 @@ namespace {
 
 using enum Control;
 using enum ControlKind;
+using enum Event;
+
+// A row's id and its name, spelled once.
+#define CONTROL(id) id, #id
 
 // Sorted by name as in the window's design; the tab order comes from the tab column.
 constexpr ControlRow kControls[] = {
-    // id     name        kind           left   top  width height content          tab  handler                   label for
-    {Label1,   "Label1",   Label,          3600,  480, 1335,  375, u"Locatore 1",     9, nullptr,                  Text3},
-    {Label2,   "Label2",   Label,          3600,  960, 1335,  255, u"Locatore 2",    10, nullptr,                  Text5},
-    {Label3,   "Label3",   Label,          3600, 1440, 1095,  255, u"Km",            11, nullptr,                  Text6},
-    {Label4,   "Label4",   Label,          3600, 1920, 1215,  255, u"Puntamento",    12, nullptr,                  Text1},
-    {Text1,    "Text1",    TextBox,        5040, 1800, 1215,  375, kPlaceholderText,  1},
-    {Text2,    "Text2",    HiddenTextBox,  3720, 4440, 1215,  375, u"Text2",          2},
-    {Text3,    "Text3",    TextBox,        5040,  360, 1215,  375, kHomeLocator,      3, &Form2::Text3_Change},
-    {Text4,    "Text4",    HiddenTextBox,  3720, 4920, 1215,  375, u"Text4",          4},
-    {Text5,    "Text5",    TextBox,        5040,  840, 1215,  375, kPlaceholderText,  5, &Form2::Text5_Change},
-    {Text6,    "Text6",    TextBox,        5040, 1320, 1215,  375, kPlaceholderText,  6},
-    {Text7,    "Text7",    HiddenTextBox,  5160, 4440, 1095,  375, u"Text7",          7},
-    {Text8,    "Text8",    HiddenTextBox,  5160, 4920, 1095,  375, u"Text8",          8},
-    {Command1, "Command1", Button,         3480, 3000, 1575,  375, u"Calcola",       13, &Form2::Command1_Click},
-    {Command2, "Command2", Button,         5160, 3000, 1455,  375, u"Esci",          14, &Form2::Command2_Click},
-    {Picture1, "Picture1", PictureBox,        0,    0, 2775, 6400, u"compass.bmp",    0},
-    {Picture2, "Picture2", PictureBox,     3360, 3720,  640,  370, u"flag_uk.jpg",   15, &Form2::Picture2_Click},
-    {Picture3, "Picture3", PictureBox,     4440, 3720,  640,  375, u"flag_it.jpg",   16, &Form2::Picture3_Click},
-    {Picture4, "Picture4", PictureBox,     5400, 3650, 1540,  495, u"ruler.jpg",     17, &Form2::Picture4_Click},
+    // id, name        role                      kind           left   top  width height content          tab  event  label for
+    {CONTROL(Label1),   "first locator's label",  Label,          3600,  480, 1335,  375, u"Locatore 1",     9, None,  Text3},
+    {CONTROL(Label2),   "second locator's label", Label,          3600,  960, 1335,  255, u"Locatore 2",    10, None,  Text5},
+    {CONTROL(Label3),   "distance unit",          Label,          3600, 1440, 1095,  255, u"Km",            11, None,  Text6},
+    {CONTROL(Label4),   "bearing's label",        Label,          3600, 1920, 1215,  255, u"Puntamento",    12, None,  Text1},
+    {CONTROL(Text1),    "bearing",                TextBox,        5040, 1800, 1215,  375, kPlaceholderText,  1},
+    {CONTROL(Text2),    "first longitude",        HiddenTextBox,  3720, 4440, 1215,  375, u"Text2",          2},
+    {CONTROL(Text3),    "first locator",          TextBox,        5040,  360, 1215,  375, kHomeLocator,      3, Change},
+    {CONTROL(Text4),    "second latitude",        HiddenTextBox,  3720, 4920, 1215,  375, u"Text4",          4},
+    {CONTROL(Text5),    "second locator",         TextBox,        5040,  840, 1215,  375, kPlaceholderText,  5, Change},
+    {CONTROL(Text6),    "distance",               TextBox,        5040, 1320, 1215,  375, kPlaceholderText,  6},
+    {CONTROL(Text7),    "first latitude",         HiddenTextBox,  5160, 4440, 1095,  375, u"Text7",          7},
+    {CONTROL(Text8),    "second longitude",       HiddenTextBox,  5160, 4920, 1095,  375, u"Text8",          8},
+    {CONTROL(Command1), "Calculate",              Button,         3480, 3000, 1575,  375, u"Calcola",       13, Click},
+    {CONTROL(Command2), "Exit",                   Button,         5160, 3000, 1455,  375, u"Esci",          14, Click},
+    {CONTROL(Picture1), "compass",                PictureBox,        0,    0, 2775, 6400, u"compass.bmp",    0},
+    {CONTROL(Picture2), "English flag",           PictureBox,     3360, 3720,  640,  370, u"flag_uk.jpg",   15, Click},
+    {CONTROL(Picture3), "Italian flag",           PictureBox,     4440, 3720,  640,  375, u"flag_it.jpg",   16, Click},
+    {CONTROL(Picture4), "ruler",                  PictureBox,     5400, 3650, 1540,  495, u"ruler.jpg",     17, Click},
 };
+
+#undef CONTROL
 
 // The table lists the controls in the order of their ids, so that an id indexes its row.
 constexpr bool RowsFollowTheIds() {

@@ -1,5 +1,5 @@
-// The window's controls as data: one row per control, positions and sizes in twips. Every front
-// end builds its window from this table, and the handlers name the controls by its ids.
+// The window's controls as data: one row per control, what it is, positions and sizes in twips.
+// Every front end builds its window from this table, and the handlers name the controls by its ids.
 #pragma once
 
 #include <cstddef>
@@ -9,7 +9,7 @@
 
 namespace ui {
 
-// The window's nineteen controls, by the names the handlers use.
+// The window's eighteen controls, by the names of the window's design.
 enum class Control {
     Label1, Label2, Label3, Label4,
     Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text8,
@@ -19,22 +19,39 @@ enum class Control {
 
 constexpr std::size_t kControlCount = 18;
 
+// The controls that the logic and the front ends single out, by what they are (the table's role
+// column says it of every control).
+constexpr Control kBearingField = Control::Text1;
+constexpr Control kFirstLocatorField = Control::Text3;   // the own station
+constexpr Control kSecondLocatorField = Control::Text5;  // the station to reach
+constexpr Control kDistanceField = Control::Text6;
+constexpr Control kUnitCaption = Control::Label3;  // "Km" or the word for miles: the distance's unit
+constexpr Control kCalculateButton = Control::Command1;
+constexpr Control kExitButton = Control::Command2;
+// The coordinate fields, which no control shows.
+constexpr Control kFirstLatitudeField = Control::Text7;
+constexpr Control kFirstLongitudeField = Control::Text2;
+constexpr Control kSecondLatitudeField = Control::Text4;
+constexpr Control kSecondLongitudeField = Control::Text8;
+
+constexpr bool IsLocatorField(Control field) { return field == kFirstLocatorField || field == kSecondLocatorField; }
+
 enum class ControlKind { Label, TextBox, HiddenTextBox, Button, PictureBox };
 
-class Form2;
-// The handler of Form2 that a control's event runs: the click of a button or a picture, the change
-// of a field's text.
-using Handler = void (Form2::*)();
+// What a control tells the window's logic of: nothing, a click (of a button or a picture), or a
+// change of its text. Which handler runs is the logic's business (Form2::HandleEvent).
+enum class Event { None, Click, Change };
 
 struct ControlRow {
     Control id;
-    const char* name;     // the control's name, as the handlers and the tables spell it
+    const char* name;       // the id as the window's design spells it
+    std::string_view role;  // what the control is to the user
     ControlKind kind;
     int left, top;        // twips, from the top-left corner of the client area
     int width, height;    // twips, outer size including the border
     std::u16string_view content;  // initial text or caption; for a picture box, its image file
     int tabIndex;
-    Handler handler = nullptr;  // what its click or text change runs; none for most
+    Event event = Event::None;  // what it raises
     Control labelFor = id;      // for a label: the field it names, also for assistive tools
 };
 
@@ -68,7 +85,7 @@ std::span<const ControlRow> ControlTable();
 const ControlRow& RowOf(Control control);
 
 // Whether a front end makes a control for the row. The hidden coordinate fields are never shown
-// and never take the focus: their texts are held without one (HiddenFields).
+// and never take the focus: the logic holds their texts (Form2).
 bool IsShown(const ControlRow& row);
 
 // The controls that take the focus, in the order Tab moves through them: increasing tab index,

@@ -10,7 +10,7 @@ bool SelectsTextOnClick(std::u16string_view text) { return text == kPlaceholderT
 
 std::u16string AcceptedInput(Control field, std::u16string_view input) {
     std::u16string accepted(FirstLine(input));
-    if (field == Control::Text3 || field == Control::Text5) accepted = UpperCaseAscii(std::move(accepted));
+    if (IsLocatorField(field)) accepted = UpperCaseAscii(std::move(accepted));
     return accepted;
 }
 

@@ -5,25 +5,23 @@
 namespace ui {
 namespace {
 
-using enum Control;
-
 // The longest distance text a calculation writes (half the way round the globe), the bad-input
 // mark, and a locator of the broadest letters.
 constexpr std::u16string_view kWidestFieldTexts[] = {u"??????", u" 19970", u"MM00WW", kHomeLocator};
 
 }  // namespace
 
-std::vector<ControlText> TextsToFit() {
-    std::vector<ControlText> texts;
+std::vector<TextToFit> TextsToFit() {
+    std::vector<TextToFit> texts;
     for (const CaptionRow& row : CaptionTable()) {
         for (Language language : {Language::Italian, Language::English}) {
             texts.push_back({row.control, std::u16string(Caption(row, language))});
         }
     }
     for (std::u16string_view unit : {kKilometresCaption, MilesCaption(Language::Italian), MilesCaption(Language::English)}) {
-        texts.push_back({Label3, std::u16string(unit)});
+        texts.push_back({kUnitCaption, std::u16string(unit)});
     }
-    for (Control field : {Text1, Text3, Text5, Text6}) {
+    for (Control field : {kBearingField, kFirstLocatorField, kSecondLocatorField, kDistanceField}) {
         for (std::u16string_view text : kWidestFieldTexts) texts.push_back({field, std::u16string(text)});
     }
     return texts;

@@ -10,12 +10,12 @@
 
 namespace ui {
 
-struct ControlText {
+// A text that a control must be able to show whole.
+struct TextToFit {
     Control control;
     std::u16string text;
 };
 
-// Grouped by control, so that a front end can measure each control's room and font once.
-std::vector<ControlText> TextsToFit();
+std::vector<TextToFit> TextsToFit();
 
 }  // namespace ui

@@ -5,12 +5,9 @@
 // The promises every implementation keeps:
 //   - Events reach the handlers one at a time, and each runs to completion.
 //   - SetText on Text3 or Text5 runs that field's change handler (through Form2::HandleEvent)
-//     synchronously, nested inside SetText, when and only when the text actually changes. A write
-//     of the text the field already holds raises nothing: without that the upper-casing write-back
-//     would recur for ever. Neither toolkit promises it (a Win32 EDIT notifies EN_CHANGE on every
-//     WM_SETTEXT, and Qt's setText would clear the field's edit history even for the same text),
-//     so each front end skips such writes itself. Typing and pasting raise the same handler after
-//     each change.
+//     synchronously, nested inside SetText. Typing and pasting raise the same handler after each
+//     change. The logic never writes the text a field already holds, nor the caption a control
+//     already shows, so a window writes whatever it is given.
 //   - Text and Caption return exactly what the control holds, blanks included.
 //   - ShowMessage is modal and blocks until the user dismisses it; no other handler of the
 //     window runs meanwhile.
@@ -27,10 +24,9 @@ namespace ui {
 
 class Window {
 public:
-    // The current text of a text field.
+    // The current text of a text field the window shows (the logic holds the coordinate fields').
     virtual std::u16string Text(Control field) const = 0;
-    // Replaces the text of a text field, the hidden coordinate fields too; see above for the
-    // change handler.
+    // Replaces the text of a text field the window shows; see above for the change handler.
     virtual void SetText(Control field, std::u16string_view text) = 0;
 
     // The caption of a label or button: exactly the text last set.

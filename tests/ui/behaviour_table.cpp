@@ -610,8 +610,9 @@ void Run(const Row& row, WindowDriver& driver) {
     std::size_t messagesBeforeAction = 0;
     for (std::size_t i = 0; i < row.steps.size(); ++i) {
         const Step& step = row.steps[i];
-        SCOPED_TRACE(testing::Message() << "step " << i + 1 << ": " << KindName(step.kind) << " "
-                                        << ui::RowOf(step.control).name << " " << testing::PrintToString(step.text.substr(0, kTracedText))
+        const ui::ControlRow& control = ui::RowOf(step.control);
+        SCOPED_TRACE(testing::Message() << "step " << i + 1 << ": " << KindName(step.kind) << " " << control.name << " ("
+                                        << control.role << ") " << testing::PrintToString(step.text.substr(0, kTracedText))
                                         << (step.kind == Kind::Press ? KeyName(step.key) : "")
                                         << (step.kind == Kind::Notified ? " " + std::to_string(step.count) : ""));
         if (IsAction(step.kind)) {

@@ -17,8 +17,8 @@ using enum ui::Control;
 
 bool IsField(ui::Control control) { return ui::RowOf(control).kind == ui::ControlKind::TextBox; }
 
-// A field whose change the control table wires to a handler.
-bool RaisesChange(ui::Control field) { return ui::RowOf(field).handler != nullptr; }
+// A field whose change the control table says it raises.
+bool RaisesChange(ui::Control field) { return ui::RowOf(field).event == ui::Event::Change; }
 
 // A handler runs inside its own write-back once at most; anything deeper is a runaway recursion.
 constexpr int kDeepestAllowedNesting = 2;
@@ -34,14 +34,17 @@ std::u16string MemoryWindow::Text(ui::Control field) const { return contents_[In
 
 // The program's write is an edit too: Ctrl+Z takes it back.
 void MemoryWindow::SetText(ui::Control field, std::u16string_view text) {
-    writes.push_back({field, std::u16string(text)});
-    if (contents_[Index(field)] == text) return;  // an unchanged text raises nothing
+    writes.push_back(field);
+    EXPECT_NE(contents_[Index(field)], text) << ui::RowOf(field).name << " written as it stood";
     Edit(field, std::u16string(text), 0, false);  // where a program's write leaves the caret is the toolkit's business
 }
 
 std::u16string MemoryWindow::Caption(ui::Control control) const { return contents_[Index(control)]; }
 
-void MemoryWindow::SetCaption(ui::Control control, std::u16string_view caption) { contents_[Index(control)] = caption; }
+void MemoryWindow::SetCaption(ui::Control control, std::u16string_view caption) {
+    EXPECT_NE(contents_[Index(control)], caption) << ui::RowOf(control).name << " captioned as it stood";
+    contents_[Index(control)] = caption;
+}
 
 void MemoryWindow::PlaceCaret(ui::Control field, std::size_t position) {
     EXPECT_LE(position, ui::CharacterCount(Text(field))) << "caret beyond the text";

@@ -1,6 +1,7 @@
 // A window held in memory: a test double of the window contract that keeps every promise a front
-// end keeps (above all the nested change handler, raised only for a real change), drives the
-// handlers as a user's clicks and keys would, and records what the handlers asked of it.
+// end keeps (above all the nested change handler), drives the handlers as a user's clicks and keys
+// would, records what the logic asked of it, and fails the test when the logic writes a text or
+// caption that a control already holds.
 //
 // Its fields behave as the desktop's do where the behaviour table looks: the focus moves by Tab
 // in tab order and by clicks, Tab into a field selects its text, a click selects the placeholder
@@ -27,7 +28,7 @@ public:
     // Creates the controls with their initial contents and runs the load handler.
     MemoryWindow();
 
-    ui::Form2& form() { return form_; }
+    ui::Form2& Logic() { return form_; }
 
     // The window operations.
     std::u16string Text(ui::Control field) const override;
@@ -55,12 +56,8 @@ public:
     // It has no mouse to double-click with, no screen and no assistive tools.
     bool Has(Ability) const override { return false; }
 
-    // What the handlers asked of the window.
-    struct FieldWrite {
-        ui::Control field;
-        std::u16string text;
-    };
-    std::vector<FieldWrite> writes;        // every SetText, changed or not
+    // What the logic asked of the window.
+    std::vector<ui::Control> writes;       // the field of every SetText
     std::vector<ui::Control> changes;      // every change handler run, in order
     int deepestNesting = 0;                // the most change handlers running at once
     int completionSignals = 0;
@@ -68,7 +65,7 @@ public:
     std::vector<ui::Language> followedLanguages;
 
 protected:
-    ui::Window& Program() override { return *this; }
+    ui::Form2& Program() override { return form_; }
     void Act(const std::function<void()>& action) override;
 
 private:

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "ui/control_table.h"
-#include "ui/window.h"
+#include "ui/form2.h"
 
 #include <functional>
 #include <map>
@@ -73,11 +73,11 @@ public:
     virtual void Click(ui::Control control) = 0;
     // Double-clicks the control with the mouse.
     virtual void DoubleClick(ui::Control) {}
-    // Writes a text or caption through the window, as the program does: for texts no key can
-    // type, and for captions the user cannot edit.
+    // Writes a text or caption as the program's logic does: for texts no key can type, and for
+    // captions the user cannot edit.
     void Write(ui::Control control, std::u16string_view text);
 
-    // The text of a field, or the caption of a label or button, as the window holds it.
+    // The text of a field, or the caption of a label or button, as the program reads it.
     std::u16string Shown(ui::Control control);
     // The control that has the focus.
     virtual ui::Control Focused() = 0;
@@ -109,8 +109,8 @@ public:
     virtual std::vector<std::string> Announced() { return {}; }
 
 protected:
-    // The window the program writes to and reads from.
-    virtual ui::Window& Program() = 0;
+    // The program's logic over the window, which writes and reads the window's texts.
+    virtual ui::Form2& Program() = 0;
     // Takes an action as the window's user would, with what the driver watches around each.
     virtual void Act(const std::function<void()>& action) = 0;
 };

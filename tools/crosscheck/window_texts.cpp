@@ -13,11 +13,9 @@
 namespace crosscheck {
 namespace {
 
-using enum ui::Control;
-
 // The window's logic over a window of bare texts: each control holds its text or caption, and a
-// change of a field's text runs the change handler the control table wires to it, nested, as the
-// window contract promises. There is nothing to see, click or close: the rest does nothing.
+// write of a field's text runs its change handler, nested, as the window contract promises. There
+// is nothing to see, click or close: the rest does nothing.
 class TextWindow final : public ui::Window {
 public:
     // Opens the window afresh: every control as the control table has it, a new Form2 over them
@@ -32,9 +30,7 @@ public:
 
     std::u16string Text(ui::Control field) const override { return contents_[Index(field)]; }
     void SetText(ui::Control field, std::u16string_view text) override {
-        std::u16string& held = contents_[Index(field)];
-        if (held == text) return;  // an unchanged text raises nothing
-        held = text;
+        contents_[Index(field)] = text;
         form_->HandleEvent(field);
     }
     std::u16string Caption(ui::Control control) const override { return contents_[Index(control)]; }
@@ -67,17 +63,19 @@ WindowTexts CalculateTexts(const std::string& first, const std::string& second,
                            geometry::PathWorkingValues& values) {
     static TextWindow window;  // one window for the whole run, opened afresh for each case
     ui::Form2& form = window.Open();
-    window.SetText(Text3, ui::FromLatin1(first));
-    window.SetText(Text5, ui::FromLatin1(second));
-    const geometry::LocatorCheck check =
-        geometry::CheckLocators(ui::ToLatin1(window.Text(Text3)), ui::ToLatin1(window.Text(Text5)));
+    form.SetText(ui::kFirstLocatorField, ui::FromLatin1(first));
+    form.SetText(ui::kSecondLocatorField, ui::FromLatin1(second));
+    const geometry::LocatorCheck check = geometry::CheckLocators(ui::ToLatin1(form.Text(ui::kFirstLocatorField)),
+                                                                 ui::ToLatin1(form.Text(ui::kSecondLocatorField)));
     geometry::ComputeBearingDistance(geometry::DecodeLocator(check.First), geometry::DecodeLocator(check.Second),
                                      values);
-    form.HandleEvent(Command1);
-    WindowTexts t{window.Text(Text7), window.Text(Text2), window.Text(Text4), window.Text(Text8),
-                  window.Text(Text1), window.Text(Text6), {}};
-    form.HandleEvent(Picture4);
-    t.miles = window.Text(Text6);
+    form.Command1_Click();
+    WindowTexts t{form.Text(ui::kFirstLatitudeField),  form.Text(ui::kFirstLongitudeField),
+                  form.Text(ui::kSecondLatitudeField), form.Text(ui::kSecondLongitudeField),
+                  form.Text(ui::kBearingField),        form.Text(ui::kDistanceField),
+                  {}};
+    form.Picture4_Click();
+    t.miles = form.Text(ui::kDistanceField);
     return t;
 }
 

@@ -1,5 +1,5 @@
 // A reference for start-up measurements under Windows: a plain Win32 window with the program's
-// nineteen controls at their places (4 labels, 8 edit fields of which 4 hidden, 2 buttons, 4
+// eighteen controls at their places (4 labels, 8 edit fields of which 4 hidden, 2 buttons, 4
 // picture boxes showing the pictures as WIC decodes them from the resources), and nothing else.
 // What tarvolin.exe costs beyond this is its own. Closing the window ends it.
 #include "ui/win32/resource.h"

@@ -121,9 +121,9 @@ bool PrepareDisplay(int argc, char** argv) {
 
 DisplayFailureGuard::DisplayFailureGuard() : previous_(qInstallMessageHandler(HoldOrFail)) {}
 
-DisplayFailureGuard::~DisplayFailureGuard() { release(); }
+DisplayFailureGuard::~DisplayFailureGuard() { Release(); }
 
-void DisplayFailureGuard::release() {
+void DisplayFailureGuard::Release() {
     if (released_) return;
     released_ = true;
     qInstallMessageHandler(previous_);

@@ -30,7 +30,7 @@ public:
     ~DisplayFailureGuard();
     DisplayFailureGuard(const DisplayFailureGuard&) = delete;
     DisplayFailureGuard& operator=(const DisplayFailureGuard&) = delete;
-    void release();
+    void Release();
 
 private:
     QtMessageHandler previous_;
@@ -41,7 +41,7 @@ private:
 // reach (a remote X display that does not answer, say) ends the program with the one line.
 class Application : private DisplayFailureGuard, public QApplication {
 public:
-    Application(int& argc, char** argv) : DisplayFailureGuard(), QApplication(argc, argv) { release(); }
+    Application(int& argc, char** argv) : DisplayFailureGuard(), QApplication(argc, argv) { Release(); }
 };
 
 }  // namespace ui::qt

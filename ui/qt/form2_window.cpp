@@ -28,8 +28,6 @@
 namespace ui::qt {
 namespace {
 
-using enum Control;
-
 // What a window manager's title bar holds beside the title, for the message box's width.
 constexpr int kTitleBarControls = 5;
 constexpr int kTitleBarPadding = 8;
@@ -51,22 +49,19 @@ Form2Window::Form2Window(QWidget* parent) : QWidget(parent) {
     setObjectName("Form2");
     setWindowTitle(ToQString(kWindowTitle));
     setWindowIcon(LoadWindowIcon());
-    CreateControls();
-    SetTabOrder();
-    ConnectEvents();
-    std::vector<TextToFit> texts;
-    for (const ControlText& fit : TextsToFit()) texts.push_back({control(fit.control), ToQString(fit.text)});
-    scale_ = SmallestFittingScale(texts, [this](qreal scale) { LayOut(scale); });
-    CentreOnScreen();
+    createControls();
+    orderTabs();
+    connectEvents();
+    const WidgetMeasure measure([this](Control id) { return control(id); });
+    scale_ = ui::SmallestFittingScale(TextsToFit(), measure, [this](double scale) { layOut(scale); });
+    centreOnScreen();
     form_.Form_Load();
 }
 
-QString Form2Window::languageTag() const { return ToQString(form_.LanguageTag()); }
-
-void Form2Window::CreateControls() {
+void Form2Window::createControls() {
     for (const ControlRow& row : ControlTable()) {
         if (!IsShown(row)) continue;
-        QWidget* widget = CreateControl(row);
+        QWidget* widget = createControl(row);
         widget->setObjectName(row.name);
         controls_[static_cast<std::size_t>(row.id)] = widget;
     }
@@ -76,7 +71,7 @@ void Form2Window::CreateControls() {
     for (const PictureNameRow& row : PictureNameTable()) picture(row.picture)->setAccessibleRole(AccessibleRole(row.role));
 }
 
-QWidget* Form2Window::CreateControl(const ControlRow& row) {
+QWidget* Form2Window::createControl(const ControlRow& row) {
     const QString content = ToQString(row.content);
     switch (row.kind) {
     case ControlKind::Label: {
@@ -106,71 +101,62 @@ QWidget* Form2Window::CreateControl(const ControlRow& row) {
     Q_UNREACHABLE();
 }
 
-void Form2Window::SetTabOrder() {
+void Form2Window::orderTabs() {
     const std::vector<Control> order = TabOrder();
     for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(control(order[i - 1]), control(order[i]));
     control(order.front())->setFocus();
 }
 
-// Each control's event, as the control table wires it. textChanged, not textEdited: the change
+// Each control's event, as the control table names it. textChanged, not textEdited: the change
 // handlers also run, nested, when the program writes the text.
-void Form2Window::ConnectEvents() {
+void Form2Window::connectEvents() {
     for (const ControlRow& row : ControlTable()) {
-        if (!row.handler) continue;
         const auto handle = [this, id = row.id] { form_.HandleEvent(id); };
-        switch (row.kind) {
-        case ControlKind::Button: connect(button(row.id), &QPushButton::clicked, this, handle); break;
-        case ControlKind::PictureBox: connect(picture(row.id), &PictureBox::clicked, this, handle); break;
-        case ControlKind::TextBox: connect(field(row.id), &QLineEdit::textChanged, this, handle, Qt::DirectConnection); break;
-        case ControlKind::Label:
-        case ControlKind::HiddenTextBox: break;
+        if (row.event == Event::Change) {
+            connect(field(row.id), &QLineEdit::textChanged, this, handle, Qt::DirectConnection);
+        } else if (row.event == Event::Click && row.kind == ControlKind::Button) {
+            connect(button(row.id), &QPushButton::clicked, this, handle);
+        } else if (row.event == Event::Click) {
+            connect(picture(row.id), &PictureBox::clicked, this, handle);
         }
     }
-    connect(field(Text3), &QLineEdit::returnPressed, this, &Form2Window::PressDefaultButton);
-    connect(field(Text5), &QLineEdit::returnPressed, this, &Form2Window::PressDefaultButton);
+    for (const Control locator : {kFirstLocatorField, kSecondLocatorField}) {
+        connect(field(locator), &QLineEdit::returnPressed, this, &Form2Window::pressDefaultButton);
+    }
 }
 
 // Every control and the client area at the window's scale; 1 is the window as designed.
-void Form2Window::LayOut(qreal scale) {
+void Form2Window::layOut(qreal scale) {
     for (const ControlRow& row : ControlTable()) {
         if (!IsShown(row)) continue;
         const PixelRect r = TwipsToPixels(row, scale);
         control(row.id)->setGeometry(r.left, r.top, r.width, r.height);
+        if (row.kind == ControlKind::PictureBox) picture(row.id)->setScale(scale);
     }
-    for (Control id : {Picture1, Picture2, Picture3, Picture4}) picture(id)->setScale(scale);
     resize(TwipsToPixels(kClientWidthTwips, scale), TwipsToPixels(kClientHeightTwips, scale));
 }
 
-void Form2Window::CentreOnScreen() {
+void Form2Window::centreOnScreen() {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
     }
 }
 
-void Form2Window::PressDefaultButton() {
-    if (button(Command1)->isDefault()) button(Command1)->click();
+void Form2Window::pressDefaultButton() {
+    if (button(kCalculateButton)->isDefault()) button(kCalculateButton)->click();
 }
 
 TextBox* Form2Window::field(Control id) const { return static_cast<TextBox*>(control(id)); }
 PictureBox* Form2Window::picture(Control id) const { return static_cast<PictureBox*>(control(id)); }
 QPushButton* Form2Window::button(Control id) const { return static_cast<QPushButton*>(control(id)); }
 
-std::u16string Form2Window::Text(Control id) const {
-    return HiddenFields::Holds(id) ? hiddenFields_.Text(id) : FromQString(field(id)->text());
-}
+std::u16string Form2Window::Text(Control id) const { return FromQString(field(id)->text()); }
 
 // The text is replaced as an edit of its own, which Ctrl+Z takes back: bad input empties the
 // locator fields, and undo brings back what was typed (setText would clear the edit history).
 // QLineEdit notifies textChanged before the replacement returns, which runs the change handler
-// nested. The same text is not written at all.
-void Form2Window::SetText(Control id, std::u16string_view text) {
-    if (HiddenFields::Holds(id)) {
-        hiddenFields_.SetText(id, text);
-        return;
-    }
-    const QString newText = ToQString(text);
-    if (field(id)->text() != newText) field(id)->replaceAsOneEdit(newText);
-}
+// nested.
+void Form2Window::SetText(Control id, std::u16string_view text) { field(id)->replaceAsOneEdit(ToQString(text)); }
 
 std::u16string Form2Window::Caption(Control id) const { return FromQString(control(id)->property("text").toString()); }
 
@@ -186,7 +172,7 @@ void Form2Window::PlaceCaret(Control id, std::size_t position) {
 void Form2Window::ShowMessage(std::u16string_view message, std::u16string_view caption) {
     QMessageBox box(QMessageBox::NoIcon, ToQString(caption), ToQString(message), QMessageBox::Ok, this);
     box.setWindowModality(Qt::ApplicationModal);
-    WidenForTitle(box);
+    widenForTitle(box);
     box.exec();
 }
 
@@ -194,7 +180,7 @@ void Form2Window::ShowMessage(std::u16string_view message, std::u16string_view c
 // for the whole title in the desktop's title font, bold as title bars mostly set it, beside the
 // frame's icon and buttons (each about as wide as the bar is high; room for five). Without this a
 // window manager elides the title to "..." or cuts it.
-void Form2Window::WidenForTitle(QMessageBox& box) {
+void Form2Window::widenForTitle(QMessageBox& box) {
     QFont titleFont = QFontDatabase::systemFont(QFontDatabase::TitleFont);
     titleFont.setBold(true);
     const QFontMetrics metrics(titleFont);
@@ -207,7 +193,7 @@ void Form2Window::WidenForTitle(QMessageBox& box) {
 }
 
 // From now on Calculate is the default button: Enter in a locator field presses it.
-void Form2Window::SignalCompletion() { button(Command1)->setDefault(true); }
+void Form2Window::SignalCompletion() { button(kCalculateButton)->setDefault(true); }
 
 // What goes with the captions: the names assistive tools read, the chosen flag, and Qt's own texts.
 // A name is set only when it changes: each setting tells assistive tools of a new name.
@@ -215,9 +201,9 @@ void Form2Window::FollowLanguage(Language language) {
     for (const PictureNameRow& row : PictureNameTable()) {
         const QString name = ToQString(Name(row, language));
         if (picture(row.picture)->accessibleName() != name) picture(row.picture)->setAccessibleName(name);
-        if (row.role == PictureRole::LanguageChoice) picture(row.picture)->setChecked(row.chooses == language);
+        picture(row.picture)->setChecked(Checked(row, language));
     }
-    qtTranslation_.follow(language);
+    qtTranslation_.Follow(language);
 }
 
 void Form2Window::Alert() { QApplication::beep(); }

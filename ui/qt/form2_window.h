@@ -5,7 +5,6 @@
 #include "qt_translation.h"
 
 #include "ui/form2.h"
-#include "ui/hidden_fields.h"
 #include "ui/window.h"
 
 #include <QWidget>
@@ -32,8 +31,8 @@ class Form2Window : public QWidget, public ui::Window {
 public:
     explicit Form2Window(QWidget* parent = nullptr);
 
-    // "ita" or "eng": the caption language the flags last chose.
-    QString languageTag() const;
+    // The window's logic, which holds what no control shows.
+    ui::Form2& logic() { return form_; }
     // How much larger than designed the window is laid out, for the desktop's font; fixed at start.
     qreal scale() const { return scale_; }
 
@@ -50,14 +49,14 @@ public:
     void Close() override;
 
 private:
-    void CreateControls();
-    QWidget* CreateControl(const ControlRow& row);
-    void SetTabOrder();
-    void ConnectEvents();
-    void LayOut(qreal scale);
-    void CentreOnScreen();
-    void PressDefaultButton();
-    static void WidenForTitle(QMessageBox& box);
+    void createControls();
+    QWidget* createControl(const ControlRow& row);
+    void orderTabs();
+    void connectEvents();
+    void layOut(qreal scale);
+    void centreOnScreen();
+    void pressDefaultButton();
+    static void widenForTitle(QMessageBox& box);
 
     QWidget* control(Control id) const { return controls_[static_cast<std::size_t>(id)]; }
     TextBox* field(Control id) const;
@@ -65,7 +64,6 @@ private:
     QPushButton* button(Control id) const;
 
     std::array<QWidget*, kControlCount> controls_{};  // none for the hidden fields
-    HiddenFields hiddenFields_;
     qreal scale_ = 1;
     QtTranslation qtTranslation_;
     ui::Form2 form_{*this};

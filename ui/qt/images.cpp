@@ -50,15 +50,15 @@ QIcon LoadWindowIcon() {
 
 Picture::Picture(const QString& resource) : resource_(resource), natural_(QPixmap::fromImage(LoadImage(resource))) {}
 
-const QImage& Picture::doubleSize() const {
+const QImage& Picture::DoubleSize() const {
     if (doubleSize_.isNull()) doubleSize_ = LoadImage(DoubleSizeResource(resource_));
     return doubleSize_;
 }
 
-QPixmap Picture::atScale(qreal scale, qreal devicePixelRatio) const {
+QPixmap Picture::AtScale(qreal scale, qreal devicePixelRatio) const {
     if (qFuzzyCompare(scale, 1) && qFuzzyCompare(devicePixelRatio, 1)) return natural_;
     if (cachedScale_ != scale || !qFuzzyCompare(cached_.devicePixelRatio(), devicePixelRatio)) {
-        const QImage source = doubleSize().isNull() ? natural_.toImage() : doubleSize();
+        const QImage source = DoubleSize().isNull() ? natural_.toImage() : DoubleSize();
         const QSize pixels = (QSizeF(natural_.size()) * scale).toSize();
         cached_ = QPixmap::fromImage(pixels == source.size()
                                          ? source

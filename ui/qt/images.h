@@ -24,16 +24,16 @@ public:
     Picture() = default;
     explicit Picture(const QString& resource);
 
-    const QPixmap& natural() const { return natural_; }
+    const QPixmap& Natural() const { return natural_; }
 
     // The picture at scale device pixels per natural pixel, carrying devicePixelRatio so that it
     // covers its natural size times scale / devicePixelRatio in window units. Scale 1 is the
     // natural image, scale 2 the double-size drawing pixel for pixel, and any other scale the
     // double-size drawing resampled smoothly.
-    QPixmap atScale(qreal scale, qreal devicePixelRatio) const;
+    QPixmap AtScale(qreal scale, qreal devicePixelRatio) const;
 
 private:
-    const QImage& doubleSize() const;
+    const QImage& DoubleSize() const;
 
     QString resource_;
     QPixmap natural_;

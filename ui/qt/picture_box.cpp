@@ -48,7 +48,7 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     painter.setClipRect(interior);
     // Device pixels per window unit where this painting lands: the screen's, or a grab's.
     const qreal devicePixelRatio = painter.deviceTransform().m11();
-    painter.drawPixmap(interior.topLeft(), picture_.atScale(scale_ * devicePixelRatio, devicePixelRatio));
+    painter.drawPixmap(interior.topLeft(), picture_.AtScale(scale_ * devicePixelRatio, devicePixelRatio));
     if (hasFocus()) paintFocusFrame(painter, interior);
 }
 

@@ -19,7 +19,7 @@ public:
 
     void setPicture(const Picture& picture);
     // The natural image, as drawn at one device pixel per window unit.
-    const QPixmap& pixmap() const { return picture_.natural(); }
+    const QPixmap& pixmap() const { return picture_.Natural(); }
 
     // The window's scale: the border and the picture grow with it, so that the picture covers
     // the same part of the box at every scale.

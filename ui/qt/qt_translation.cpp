@@ -7,7 +7,7 @@ namespace ui::qt {
 QtTranslation::QtTranslation(const QString& directory)
     : loaded_(italian_.load(QStringLiteral("qtbase_it"), directory)) {}
 
-void QtTranslation::follow(Language language) {
+void QtTranslation::Follow(Language language) {
     if (!loaded_) return;
     if (language == Language::Italian) {
         QCoreApplication::installTranslator(&italian_);

@@ -17,7 +17,7 @@ public:
     explicit QtTranslation(const QString& directory = QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 
     // Installs the Italian translation for Italian, removes it for English.
-    void follow(Language language);
+    void Follow(Language language);
 
 private:
     QTranslator italian_;

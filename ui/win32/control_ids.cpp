@@ -11,16 +11,16 @@ constexpr int kFirstControlId = 1000;
 }  // namespace
 
 int ControlId(Control control) {
-    if (control == Control::Command2) return IDCANCEL;
+    if (control == kExitButton) return IDCANCEL;
     return kFirstControlId + static_cast<int>(control);
 }
 
 std::optional<Control> ControlOfId(int id) {
-    if (id == IDCANCEL) return Control::Command2;
+    if (id == IDCANCEL) return kExitButton;
     const int index = id - kFirstControlId;
     if (index < 0 || index >= static_cast<int>(ControlTable().size())) return std::nullopt;
     const auto control = static_cast<Control>(index);
-    if (control == Control::Command2) return std::nullopt;
+    if (control == kExitButton) return std::nullopt;
     return control;
 }
 

@@ -7,7 +7,7 @@
 
 namespace ui::win32 {
 
-// Command2 (Exit) is IDCANCEL, so that Escape, which IsDialogMessage reports as IDCANCEL, does
+// Exit (Command2) is IDCANCEL, so that Escape, which IsDialogMessage reports as IDCANCEL, does
 // what Exit does. No control is IDOK, which IsDialogMessage reports for Enter while there is no
 // default button.
 int ControlId(Control control);

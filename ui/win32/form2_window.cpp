@@ -45,8 +45,8 @@ std::vector<Control> CreationOrder() {
     return order;
 }
 
-// The notification that carries a control's event to its handler.
-WORD EventNotification(ControlKind kind) { return kind == ControlKind::TextBox ? EN_CHANGE : BN_CLICKED; }
+// The notification that carries a control's event.
+WORD Notification(Event event) { return event == Event::Change ? EN_CHANGE : BN_CLICKED; }
 
 const PictureNameRow& NamingOf(Control picture) {
     static const PictureNameRow kUnnamed{picture, PictureRole::Image, u"", u""};
@@ -108,7 +108,7 @@ Form2Window::Form2Window(HINSTANCE instance, const SystemFunctions& system) : sy
     CentreOnPrimaryWorkArea();
     form_.Form_Load();
     handlersLive_ = true;
-    focusWhenInactive_ = control(TabOrder().front());
+    focusWhenInactive_ = ControlHandle(TabOrder().front());
 }
 
 Form2Window::~Form2Window() {
@@ -175,10 +175,8 @@ void Form2Window::FitToDpi(UINT dpi) {
         if (c) SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
     }
     if (previous) DeleteObject(previous);
-    const std::vector<ControlText> texts = TextsToFit();
-    std::vector<TextToFit> fits;
-    for (const ControlText& t : texts) fits.push_back({control(t.control), RowOf(t.control).kind, t.text});
-    scale_ = SmallestFittingScale(fits, font_, dpi_, [this](double scale) { LayOut(scale); });
+    const ControlMeasure measure([this](Control id) { return ControlHandle(id); }, font_, dpi_);
+    scale_ = ui::SmallestFittingScale(TextsToFit(), measure, [this](double scale) { LayOut(scale); });
 }
 
 // Every control at the scale, in twips at the DPI; 1 at 96 dpi is the window as designed.
@@ -187,8 +185,8 @@ void Form2Window::LayOut(double scale) {
     for (const ControlRow& row : ControlTable()) {
         if (!IsShown(row)) continue;
         const PixelRect r = TwipsToPixels(row, devicePixelsPerUnit);
-        MoveWindow(control(row.id), r.left, r.top, r.width, r.height, TRUE);
-        if (PictureBox* picture = PictureBox::Of(control(row.id))) picture->SetDeviceScale(devicePixelsPerUnit);
+        MoveWindow(ControlHandle(row.id), r.left, r.top, r.width, r.height, TRUE);
+        if (PictureBox* picture = PictureBox::Of(ControlHandle(row.id))) picture->SetDeviceScale(devicePixelsPerUnit);
     }
 }
 
@@ -229,7 +227,7 @@ LRESULT Form2Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     // The dialog manager asks for the default button when Enter is pressed in a field.
     case DM_GETDEFID:
-        return completed_ ? MAKELRESULT(ControlId(Command1), DC_HASDEFID) : 0;
+        return completed_ ? MAKELRESULT(ControlId(kCalculateButton), DC_HASDEFID) : 0;
     case kFocusMoved:
         FollowFocus();
         return 0;
@@ -259,12 +257,12 @@ LRESULT Form2Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(window_, message, wParam, lParam);
 }
 
-// A click (Escape is Exit's) or a change of a field's text, for the handler the control table
-// wires to it. Change notifications start with the load handler: the controls' own creation
-// raises none.
+// A click (Escape is Exit's) or a change of a field's text, the event the control table names,
+// for the logic's handler. Change notifications start with the load handler: the controls' own
+// creation raises none.
 void Form2Window::OnCommand(int id, int code) {
     const std::optional<Control> source = ControlOfId(id);
-    if (!source || code != EventNotification(RowOf(*source).kind)) return;
+    if (!source || RowOf(*source).event == Event::None || code != Notification(RowOf(*source).event)) return;
     if (code == EN_CHANGE && !handlersLive_) return;
     form_.HandleEvent(*source);
 }
@@ -272,7 +270,7 @@ void Form2Window::OnCommand(int id, int code) {
 // The focus leaves with the window and comes back to the control that had it, the compass at first.
 void Form2Window::OnActivate(bool active) {
     if (active) {
-        SetFocus(IsWindow(focusWhenInactive_) ? focusWhenInactive_ : control(TabOrder().front()));
+        SetFocus(IsWindow(focusWhenInactive_) ? focusWhenInactive_ : ControlHandle(TabOrder().front()));
         return;
     }
     const HWND focus = GetFocus();
@@ -283,38 +281,28 @@ void Form2Window::OnActivate(bool active) {
 // otherwise Calculate does, once the completion signal came.
 void Form2Window::FollowFocus() const {
     const HWND focus = GetFocus();
-    const bool onButton = focus && (focus == control(Command1) || focus == control(Command2));
-    for (const Control button : {Command1, Command2}) {
-        SetDefaultLook(control(button), onButton ? focus == control(button) : button == Command1 && completed_);
+    const bool onButton = focus && (focus == ControlHandle(kCalculateButton) || focus == ControlHandle(kExitButton));
+    for (const Control button : {kCalculateButton, kExitButton}) {
+        const bool isDefault = onButton ? focus == ControlHandle(button) : button == kCalculateButton && completed_;
+        SetDefaultLook(ControlHandle(button), isDefault);
     }
 }
 
-std::u16string Form2Window::Text(Control field) const {
-    return HiddenFields::Holds(field) ? hiddenFields_.Text(field) : WindowText(control(field));
-}
+std::u16string Form2Window::Text(Control field) const { return WindowText(ControlHandle(field)); }
 
 // The text is replaced as an edit the user can undo: bad input empties the locator fields, and
 // Ctrl+Z brings back what was typed. The EDIT sends EN_CHANGE before the replacement returns, so
-// the change handler runs nested; it would notify even where the text stays the same, so the same
-// text is not written at all: the handler's write-back would recur for ever.
-void Form2Window::SetText(Control field, std::u16string_view text) {
-    if (HiddenFields::Holds(field)) {
-        hiddenFields_.SetText(field, text);
-    } else if (Text(field) != text) {
-        ReplaceText(control(field), text);
-    }
-}
+// the change handler runs nested.
+void Form2Window::SetText(Control field, std::u16string_view text) { ReplaceText(ControlHandle(field), text); }
 
-std::u16string Form2Window::Caption(Control id) const { return WindowText(control(id)); }
+std::u16string Form2Window::Caption(Control id) const { return WindowText(ControlHandle(id)); }
 
-void Form2Window::SetCaption(Control id, std::u16string_view caption) {
-    if (Caption(id) != caption) WriteWindowText(control(id), caption);
-}
+void Form2Window::SetCaption(Control id, std::u16string_view caption) { WriteWindowText(ControlHandle(id), caption); }
 
 void Form2Window::PlaceCaret(Control field, std::size_t position) {
     const auto offset = static_cast<WPARAM>(Utf16Offset(Text(field), position));
-    SendMessageW(control(field), EM_SETSEL, offset, static_cast<LPARAM>(offset));
-    SendMessageW(control(field), EM_SCROLLCARET, 0, 0);
+    SendMessageW(ControlHandle(field), EM_SETSEL, offset, static_cast<LPARAM>(offset));
+    SendMessageW(ControlHandle(field), EM_SCROLLCARET, 0, 0);
 }
 
 void Form2Window::ShowMessage(std::u16string_view message, std::u16string_view caption) {
@@ -330,7 +318,7 @@ void Form2Window::SignalCompletion() {
 // The pictures' names for assistive tools, and the flag of the caption language checked.
 void Form2Window::FollowLanguage(Language language) {
     for (const PictureNameRow& row : PictureNameTable()) {
-        if (PictureBox* picture = PictureBox::Of(control(row.picture))) picture->FollowLanguage(language);
+        if (PictureBox* picture = PictureBox::Of(ControlHandle(row.picture))) picture->FollowLanguage(language);
     }
 }
 

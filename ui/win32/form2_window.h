@@ -13,7 +13,6 @@
 #include "window_icons.h"
 
 #include "ui/form2.h"
-#include "ui/hidden_fields.h"
 #include "ui/window.h"
 
 #include <windows.h>
@@ -25,24 +24,27 @@ namespace ui::win32 {
 class Form2Window final : public ui::Window {
 public:
     // Creates the window and its controls, hidden, laid out and centred on the primary monitor's
-    // work area, and runs the load handler. handle() is nullptr if the window could not be made,
-    // and failure() says why. Needs COM on the thread (the pictures are decoded by WIC). system
+    // work area, and runs the load handler. WindowHandle() is nullptr if the window could not be made,
+    // and WhatFailed() says why. Needs COM on the thread (the pictures are decoded by WIC). system
     // holds the functions of later Windows versions that the window uses where they exist.
     explicit Form2Window(HINSTANCE instance, const SystemFunctions& system = SystemFunctions::OfThisSystem());
     Form2Window(const Form2Window&) = delete;
     Form2Window& operator=(const Form2Window&) = delete;
     ~Form2Window();
 
-    HWND handle() const { return window_; }
+    HWND WindowHandle() const { return window_; }
     enum class Failure { None, WindowClass, Window };
-    Failure failure() const { return failure_; }
-    DWORD failureError() const { return failureError_; }  // the system's error code then (GetLastError)
-    HWND control(Control id) const { return controls_[static_cast<std::size_t>(id)]; }
+    Failure WhatFailed() const { return failure_; }
+    DWORD FailureError() const { return failureError_; }  // the system's error code then (GetLastError)
+    HWND ControlHandle(Control id) const { return controls_[static_cast<std::size_t>(id)]; }
     void Show(int showCommand) const;
 
+    // The window's logic, which holds what no control shows.
+    ui::Form2& Logic() { return form_; }
+
     // The scale fitted to the font (1 as designed) and the DPI it is laid out for.
-    double scale() const { return scale_; }
-    UINT dpi() const { return dpi_; }
+    double Scale() const { return scale_; }
+    UINT Dpi() const { return dpi_; }
 
     // The window operations.
     std::u16string Text(Control field) const override;
@@ -76,7 +78,6 @@ private:
     WindowIcons icons_;  // destroyed after the window
     HWND window_ = nullptr;
     std::array<HWND, kControlCount> controls_{};  // none for the hidden fields
-    HiddenFields hiddenFields_;
     HFONT font_ = nullptr;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     double scale_ = 1;

@@ -42,7 +42,7 @@ public:
     void FollowLanguage(Language language);
     std::u16string_view Name() const { return ui::Name(naming_, language_); }
     PictureRole Role() const { return naming_.role; }
-    bool Checked() const { return naming_.role == PictureRole::LanguageChoice && naming_.chooses == language_; }
+    bool Checked() const { return ui::Checked(naming_, language_); }
 
     void Click() const;
 

@@ -61,12 +61,12 @@ int RunProgram(HINSTANCE instance, int showCommand, const SystemFunctions& syste
     int status = kFailed;
     {
         Form2Window form(instance, system);
-        if (form.handle()) {
+        if (form.WindowHandle()) {
             form.Show(showCommand);
-            status = RunMessageLoop(form.handle());
+            status = RunMessageLoop(form.WindowHandle());
         } else {
-            status = Fail(form.failure() == Form2Window::Failure::WindowClass ? StartStep::WindowClass : StartStep::Window,
-                          HRESULT_FROM_WIN32(form.failureError()));
+            status = Fail(form.WhatFailed() == Form2Window::Failure::WindowClass ? StartStep::WindowClass : StartStep::Window,
+                          HRESULT_FROM_WIN32(form.FailureError()));
         }
     }
     CoUninitialize();

@@ -20,8 +20,6 @@ struct TextBox {
     bool clickBringsFocus = false;
 };
 
-bool IsLocatorField(Control field) { return field == Control::Text3 || field == Control::Text5; }
-
 // A character that types text, as opposed to Backspace (8), Ctrl+A (1) and the like.
 bool TypesText(wchar_t c) { return c >= 0x20 && c != 0x7F; }
 

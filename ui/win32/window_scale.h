@@ -1,16 +1,15 @@
 // The window's font and its scale: the layout was drawn for one font, so the window is laid out
-// larger when the system's font needs more room, by one factor for the whole window.
+// larger when the system's font needs more room, by one factor for the whole window, by the
+// fitting rule of ui/scale_search.h over what the system measures of its controls.
 #pragma once
 
 #include "system_functions.h"
 
-#include "ui/control_table.h"
+#include "ui/scale_search.h"
 
 #include <windows.h>
 
 #include <functional>
-#include <span>
-#include <string_view>
 
 namespace ui::win32 {
 
@@ -18,20 +17,24 @@ namespace ui::win32 {
 // every control use. The caller owns it (DeleteObject).
 HFONT CreateMessageFont(const SystemFunctions& system, UINT dpi);
 
-// A text that a control must be able to show whole.
-struct TextToFit {
-    HWND control;
-    ControlKind kind;
-    std::u16string_view text;
-};
+// Each control measured in the font at the DPI: the room a label's client area leaves, a button's
+// face inside its bevel, a field's line inside its border and margins.
+class ControlMeasure final : public ui::TextMeasure {
+public:
+    ControlMeasure(std::function<HWND(Control)> control, HFONT font, UINT dpi);
+    ControlMeasure(const ControlMeasure&) = delete;
+    ControlMeasure& operator=(const ControlMeasure&) = delete;
+    ~ControlMeasure();
 
-// The smallest scale, never below 1, at which every text fits the room its control leaves for
-// text in the font (a label's whole box, a button's face inside its bevel, a field's line inside
-// its border and margins), with a pixel to spare at the right and at the bottom. layOut places
-// the controls at a scale; it is called for each scale tried, and the controls are left at the
-// one returned. The first try above 1 is the need measured at 1, as borders and margins keep
-// their size while the boxes grow; whole pixels can then ask for a little more.
-double SmallestFittingScale(std::span<const TextToFit> texts, HFONT font, UINT dpi,
-                            const std::function<void(double)>& layOut);
+    PixelSize Box(Control control) const override;
+    PixelSize Room(Control control) const override;
+    PixelSize Extent(Control control, std::u16string_view text) const override;
+
+private:
+    std::function<HWND(Control)> control_;
+    UINT dpi_;
+    HDC dc_;  // the screen's, with the font selected
+    HGDIOBJ previous_;
+};
 
 }  // namespace ui::win32

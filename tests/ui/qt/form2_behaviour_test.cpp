@@ -13,8 +13,8 @@ class LocatorFieldTest : public WindowTest {};
 TEST_F(LocatorFieldTest, RedoAndAPasteAfterTyping) {
     for (const char* name : {"Text3", "Text5", "Text6"}) {
         SCOPED_TRACE(name);
-        QLineEdit* f = field(name);
-        type(name, "jn45ll");
+        QLineEdit* f = Field(name);
+        Type(name, "jn45ll");
         const QString typed = f->text();
         QTest::keyClick(f, Qt::Key_Z, Qt::ControlModifier);
         QTest::keyClick(f, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);

@@ -43,7 +43,7 @@ TEST_F(WindowTest, EveryControlHasItsKindAndVisibility) {
     EXPECT_EQ(form->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).size(), 14);
     for (const ExpectedControl& e : kExpected) {
         SCOPED_TRACE(e.name);
-        QWidget* widget = control(e.name);
+        QWidget* widget = Widget(e.name);
         ASSERT_NE(widget, nullptr);
         EXPECT_TRUE(widget->isEnabled());
         EXPECT_TRUE(widget->isVisible());
@@ -72,7 +72,7 @@ TEST_F(WindowTest, TitleInBothLanguagesAndIcon) {
     EXPECT_EQ(form->objectName(), "Form2");
     EXPECT_EQ(form->windowTitle(), "Tarvolin utility 1.1 - QZ9XQW");
     EXPECT_FALSE(form->windowIcon().isNull());
-    click("Picture2");
+    Click("Picture2");
     EXPECT_EQ(form->windowTitle(), "Tarvolin utility 1.1 - QZ9XQW") << "the same in English";
 }
 
@@ -109,20 +109,20 @@ TEST_F(WindowTest, OpensCentredOnTheScreen) {
 
 TEST_F(WindowTest, ResizingMovesNothing) {
     std::vector<QRect> opened;
-    for (const ExpectedControl& e : kExpected) opened.push_back(control(e.name)->geometry());
+    for (const ExpectedControl& e : kExpected) opened.push_back(Widget(e.name)->geometry());
     for (const QSize size : {QSize(1000, 800), QSize(200, 150)}) {
         form->resize(size);
         QTest::qWait(10);
-        for (std::size_t i = 0; i < opened.size(); ++i) EXPECT_EQ(control(kExpected[i].name)->geometry(), opened[i]) << kExpected[i].name;
+        for (std::size_t i = 0; i < opened.size(); ++i) EXPECT_EQ(Widget(kExpected[i].name)->geometry(), opened[i]) << kExpected[i].name;
     }
 }
 
 // The pictures show their image unscaled from the top-left of the interior, clipped at the border.
 TEST_F(WindowTest, PicturesAreNeitherScaledNorStretched) {
-    field("Text3")->setFocus();  // the compass's focus frame would cover the picture's edge
+    Field("Text3")->setFocus();  // the compass's focus frame would cover the picture's edge
     for (const char* name : {"Picture1", "Picture2", "Picture3", "Picture4"}) {
         SCOPED_TRACE(name);
-        auto* picture = control<PictureBox>(name);
+        auto* picture = Widget<PictureBox>(name);
         const QImage source = picture->pixmap().toImage();
         const QImage shown = picture->grab().toImage();
         const QRect interior = picture->contentsRect();
@@ -134,8 +134,8 @@ TEST_F(WindowTest, PicturesAreNeitherScaledNorStretched) {
         }
     }
     // The compass is cut to its left 181 columns, the ruler to its upper 29 rows.
-    EXPECT_EQ(control<PictureBox>("Picture1")->contentsRect().width(), 181);
-    EXPECT_EQ(control<PictureBox>("Picture4")->contentsRect().height(), 29);
+    EXPECT_EQ(Widget<PictureBox>("Picture1")->contentsRect().width(), 181);
+    EXPECT_EQ(Widget<PictureBox>("Picture4")->contentsRect().height(), 29);
 }
 
 struct ImageCase {
@@ -212,12 +212,12 @@ int DifferingPixels(const QImage& shown, QPoint origin, const QImage& expected, 
 // At a density of 1 the natural image, at 2 the double-size drawing pixel for pixel, in between the
 // double-size drawing smoothly resampled; always the same part of the picture as at 1.
 TEST_F(WindowTest, PicturesAreSharpAtEveryDensity) {
-    field("Text3")->setFocus();  // the compass's focus frame would cover the picture's edge
+    Field("Text3")->setFocus();  // the compass's focus frame would cover the picture's edge
     const std::pair<const char*, const char*> pictures[] = {
         {"Picture1", ":/images/compass@2x.bmp"}, {"Picture2", ":/images/flag_uk@2x.jpg"},
         {"Picture3", ":/images/flag_it@2x.jpg"}, {"Picture4", ":/images/ruler@2x.jpg"}};
     for (const auto& [name, doubleSize] : pictures) {
-        auto* picture = control<PictureBox>(name);
+        auto* picture = Widget<PictureBox>(name);
         const QImage drawnTwice = QImage(doubleSize).convertToFormat(QImage::Format_RGB32);
         const QImage natural = picture->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
         ASSERT_EQ(drawnTwice.size(), natural.size() * 2) << name;

@@ -11,7 +11,7 @@ using ui::qt::PictureBox;
 
 class PictureBoxTest : public WindowTest {
 protected:
-    PictureBox* picture(const char* name) const { return control<PictureBox>(name); }
+    PictureBox* Box(const char* name) const { return Widget<PictureBox>(name); }
 };
 
 // Beyond the behaviour table's clicks and keys: a press released outside, the right button, a held
@@ -42,9 +42,9 @@ TEST_F(PictureBoxTest, WhatIsNoClick) {
         for (const Row& row : rows) {
             int clicks = 0;
             const QMetaObject::Connection counting =
-                QObject::connect(picture(name), &PictureBox::clicked, [&clicks] { ++clicks; });
-            picture(name)->setFocus();
-            row.act(picture(name));
+                QObject::connect(Box(name), &PictureBox::clicked, [&clicks] { ++clicks; });
+            Box(name)->setFocus();
+            row.act(Box(name));
             QObject::disconnect(counting);
             EXPECT_EQ(clicks, row.clicks) << name << ": " << row.what;
         }
@@ -59,9 +59,9 @@ TEST_F(PictureBoxTest, TheFocusFrameLiesInsideTheBorder) {
     for (const qreal scale : {1.0, 2.0}) {
         for (const char* name : {"Picture1", "Picture2", "Picture3", "Picture4"}) {
             SCOPED_TRACE(testing::Message() << name << " at scale " << scale);
-            PictureBox* box = picture(name);
+            PictureBox* box = Box(name);
             box->setScale(scale);
-            field("Text3")->setFocus();
+            Field("Text3")->setFocus();
             const QImage unfocused = box->grab().toImage();
             box->setFocus();
             const QImage focused = box->grab().toImage();
@@ -92,12 +92,12 @@ TEST_F(PictureBoxTest, TheFocusFrameLiesInsideTheBorder) {
 // The compass is wider and the ruler taller than their boxes: the picture is clipped at the
 // interior and the sunken border stays as an empty box draws it.
 TEST_F(PictureBoxTest, TheBorderStaysWhole) {
-    field("Text3")->setFocus();
+    Field("Text3")->setFocus();
     for (const char* name : {"Picture1", "Picture4"}) {
         PictureBox empty(form.get());
-        empty.setGeometry(picture(name)->geometry());
-        const QImage shown = picture(name)->grab().toImage(), border = empty.grab().toImage();
-        const QRect interior = picture(name)->contentsRect();
+        empty.setGeometry(Box(name)->geometry());
+        const QImage shown = Box(name)->grab().toImage(), border = empty.grab().toImage();
+        const QRect interior = Box(name)->contentsRect();
         int differing = 0;
         for (int y = 0; y < shown.height(); ++y)
             for (int x = 0; x < shown.width(); ++x)

@@ -28,28 +28,28 @@ class QtDriver : public behaviour::WindowDriver {
 public:
     explicit QtDriver(ui::qt::Form2Window& form) : form_(form), previous_(QAccessible::installUpdateHandler(Record)) {
         for (const ui::ControlRow& row : ui::ControlTable()) {
-            if (row.handler && row.kind == ui::ControlKind::TextBox) {
-                QObject::connect(lineEdit(row.id), &QLineEdit::textChanged, &connections_, [this, id = row.id] { ++changes_[id]; });
+            if (row.event == ui::Event::Change) {
+                QObject::connect(LineEdit(row.id), &QLineEdit::textChanged, &connections_, [this, id = row.id] { ++changes_[id]; });
             }
         }
     }
     ~QtDriver() override { QAccessible::installUpdateHandler(previous_); }
 
     void Copy(std::u16string_view text) override { QApplication::clipboard()->setText(ToQString(text)); }
-    void Click(Control control) override { Act([&] { QTest::mouseClick(widget(control), Qt::LeftButton); }); }
+    void Click(Control control) override { Act([&] { QTest::mouseClick(Widget(control), Qt::LeftButton); }); }
     // As a desktop delivers it: the second press comes as a double-click.
     void DoubleClick(Control control) override {
         Act([&] {
-            QTest::mousePress(widget(control), Qt::LeftButton);
-            QTest::mouseRelease(widget(control), Qt::LeftButton);
-            QTest::mouseDClick(widget(control), Qt::LeftButton);
-            QTest::mouseRelease(widget(control), Qt::LeftButton);
+            QTest::mousePress(Widget(control), Qt::LeftButton);
+            QTest::mouseRelease(Widget(control), Qt::LeftButton);
+            QTest::mouseDClick(Widget(control), Qt::LeftButton);
+            QTest::mouseRelease(Widget(control), Qt::LeftButton);
         });
     }
-    void Focus(Control control) override { Act([&] { widget(control)->setFocus(); }); }
+    void Focus(Control control) override { Act([&] { Widget(control)->setFocus(); }); }
     void Press(behaviour::Key key) override {
         Act([&] {
-            QWidget* focus = focusWidget();
+            QWidget* focus = FocusWidget();
             switch (key) {
             case behaviour::Key::Tab: QTest::keyClick(focus, Qt::Key_Tab); break;
             case behaviour::Key::ShiftTab: QTest::keyClick(focus, Qt::Key_Backtab, Qt::ShiftModifier); break;
@@ -66,18 +66,18 @@ public:
             }
         });
     }
-    void Keys(std::u16string_view keys) override { Act([&] { typeKeys(focusWidget(), keys); }); }
+    void Keys(std::u16string_view keys) override { Act([&] { TypeKeys(FocusWidget(), keys); }); }
     ui::PixelRect Place(Control control) override {
-        const QRect r = widget(control)->geometry();
+        const QRect r = Widget(control)->geometry();
         return {r.x(), r.y(), r.width(), r.height()};
     }
     ui::PixelRect ClientArea() override { return {0, 0, form_.width(), form_.height()}; }
     std::u16string AccessibleName(Control control) override {
-        QAccessibleInterface* object = QAccessible::queryAccessibleInterface(widget(control));
+        QAccessibleInterface* object = QAccessible::queryAccessibleInterface(Widget(control));
         return object ? FromQString(object->text(QAccessible::Name)) : std::u16string();
     }
     std::optional<behaviour::Role> AccessibleRole(Control control) override {
-        QAccessibleInterface* object = QAccessible::queryAccessibleInterface(widget(control));
+        QAccessibleInterface* object = QAccessible::queryAccessibleInterface(Widget(control));
         switch (object ? object->role() : QAccessible::NoRole) {
         case QAccessible::Graphic: return behaviour::Role::Image;
         case QAccessible::Button: return behaviour::Role::Button;
@@ -87,17 +87,17 @@ public:
         }
     }
     bool AccessiblyChecked(Control control) override {
-        QAccessibleInterface* object = QAccessible::queryAccessibleInterface(widget(control));
+        QAccessibleInterface* object = QAccessible::queryAccessibleInterface(Widget(control));
         return object && object->state().checkable && object->state().checked;
     }
     bool AccessiblyPressable(Control control) override {
-        QAccessibleActionInterface* actions = QAccessible::queryAccessibleInterface(widget(control))->actionInterface();
+        QAccessibleActionInterface* actions = QAccessible::queryAccessibleInterface(Widget(control))->actionInterface();
         return actions && actions->actionNames().contains(QAccessibleActionInterface::pressAction());
     }
     void PressAccessibly(Control control) override {
         Act([&] {
             if (AccessiblyPressable(control)) {
-                QAccessible::queryAccessibleInterface(widget(control))->actionInterface()->doAction(
+                QAccessible::queryAccessibleInterface(Widget(control))->actionInterface()->doAction(
                     QAccessibleActionInterface::pressAction());
             }
         });
@@ -108,7 +108,7 @@ public:
         return ability != behaviour::Ability::Announcements || OnAccessibilityBus();
     }
     Control Focused() override {
-        const QWidget* focus = focusWidget();
+        const QWidget* focus = FocusWidget();
         for (const ui::ControlRow& row : ui::ControlTable()) {
             if (focus && focus->objectName() == QLatin1String(row.name)) return row.id;
         }
@@ -117,7 +117,7 @@ public:
     }
     std::optional<Control> DefaultButton() override {
         for (const Control button : {Control::Command1, Control::Command2}) {
-            if (qobject_cast<QPushButton*>(widget(button))->isDefault()) return button;
+            if (qobject_cast<QPushButton*>(Widget(button))->isDefault()) return button;
         }
         return std::nullopt;
     }
@@ -126,7 +126,7 @@ public:
     bool Closed() override { return !form_.isVisible(); }
 
 protected:
-    ui::Window& Program() override { return form_; }
+    ui::Form2& Program() override { return form_.logic(); }
     void Act(const std::function<void()>& action) override {
         changes_.clear();
         announced.clear();
@@ -135,25 +135,25 @@ protected:
                                  static_cast<int>(box->buttons().size()), box->button(QMessageBox::Ok) != nullptr,
                                  box->icon() != QMessageBox::NoIcon, !box->isModal()});
         });
-        watcher.run(action);
+        watcher.Run(action);
     }
 
 private:
-    QWidget* widget(Control control) const {
+    QWidget* Widget(Control control) const {
         QWidget* w = form_.findChild<QWidget*>(QLatin1String(ui::RowOf(control).name));
         EXPECT_NE(w, nullptr) << ui::RowOf(control).name;
         return w;
     }
-    QLineEdit* lineEdit(Control field) const { return qobject_cast<QLineEdit*>(widget(field)); }
+    QLineEdit* LineEdit(Control field) const { return qobject_cast<QLineEdit*>(Widget(field)); }
     // The window's focused control, also while a message box just closed has left it inactive.
-    QWidget* focusWidget() const {
+    QWidget* FocusWidget() const {
         QWidget* focus = form_.focusWidget();
         EXPECT_NE(focus, nullptr) << "no control has the focus";
         return focus ? focus : &form_;
     }
 
     // One key event per character; those beyond ASCII arrive as text, as from an input method.
-    static void typeKeys(QWidget* target, std::u16string_view keys) {
+    static void TypeKeys(QWidget* target, std::u16string_view keys) {
         const QString text = ToQString(keys);
         for (const char32_t c : text.toUcs4()) {
             const QString character = QString::fromUcs4(&c, 1);

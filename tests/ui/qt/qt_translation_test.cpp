@@ -14,12 +14,12 @@ QString SelectAllText(QLineEdit* field) {
 }
 
 TEST_F(WindowTest, QtOwnTextsFollowTheCaptionLanguage) {
-    EXPECT_EQ(SelectAllText(field("Text3")), "Seleziona tutto") << "at start";
+    EXPECT_EQ(SelectAllText(Field("Text3")), "Seleziona tutto") << "at start";
     const std::pair<const char*, const char*> rows[] = {
         {"Picture2", "Select All"}, {"Picture3", "Seleziona tutto"}, {"Picture3", "Seleziona tutto"}, {"Picture2", "Select All"}};
     for (const auto& [flag, selectAll] : rows) {
-        click(flag);
-        EXPECT_EQ(SelectAllText(field("Text5")), selectAll) << "after " << flag;
+        Click(flag);
+        EXPECT_EQ(SelectAllText(Field("Text5")), selectAll) << "after " << flag;
     }
 }
 
@@ -28,7 +28,7 @@ TEST(QtTranslation, MissingFileLeavesEnglishQuietly) {
     static int messages = 0;
     const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) { ++messages; });
     ui::qt::QtTranslation translation(QStringLiteral("/nonexistent"));
-    translation.follow(ui::Language::Italian);
+    translation.Follow(ui::Language::Italian);
     qInstallMessageHandler(previous);
     QLineEdit field;
     EXPECT_EQ(SelectAllText(&field), "Select All");

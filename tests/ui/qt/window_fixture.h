@@ -24,7 +24,7 @@ inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.
 class ModalWatcher {
 public:
     explicit ModalWatcher(std::function<void(QMessageBox*)> inspect) : inspect_(std::move(inspect)) {}
-    void run(const std::function<void()>& action) {
+    void Run(const std::function<void()>& action) {
         QTimer timer;
         timer.setInterval(5);
         QObject::connect(&timer, &QTimer::timeout, [this] {
@@ -60,26 +60,26 @@ protected:
     }
 
     template <typename T = QWidget>
-    T* control(const char* name) const {
+    T* Widget(const char* name) const {
         T* widget = form->findChild<T*>(name);
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
-    QLineEdit* field(const char* name) const { return control<QLineEdit>(name); }
-    QString caption(const char* name) const {
-        QWidget* widget = control(name);
+    QLineEdit* Field(const char* name) const { return Widget<QLineEdit>(name); }
+    QString Caption(const char* name) const {
+        QWidget* widget = Widget(name);
         return widget->property("text").toString();
     }
 
     // Replaces a field's text the way a user would: select all, then type.
-    void type(const char* name, const QString& keys) const {
-        QLineEdit* f = field(name);
+    void Type(const char* name, const QString& keys) const {
+        QLineEdit* f = Field(name);
         f->setFocus();
         f->selectAll();
         QTest::keyClick(f, Qt::Key_Delete);
         QTest::keyClicks(f, keys);
     }
-    void click(const char* name) const { QTest::mouseClick(control(name), Qt::LeftButton); }
+    void Click(const char* name) const { QTest::mouseClick(Widget(name), Qt::LeftButton); }
 
     std::unique_ptr<ui::qt::Form2Window> form;
 };

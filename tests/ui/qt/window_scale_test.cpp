@@ -2,6 +2,7 @@
 // languages and every field text shows whole, and at scale 1 with Qt's own default font.
 // Run offscreen with fonts set here, and under Xvfb with the GTK theme's font (see CMakeLists).
 #include "ui/qt/picture_box.h"
+#include "ui/qt/qt_text.h"
 #include "ui/qt/window_scale.h"
 #include "window_fixture.h"
 
@@ -64,39 +65,39 @@ protected:
     void TearDown() override { QApplication::setFont(platformFont_); }
 
     // Builds the window anew in this font.
-    void openIn(const QFont& font) {
+    void OpenIn(const QFont& font) {
         QApplication::setFont(font);
         SetUp();
     }
 
     // Every caption in both languages, the unit words and the widest field texts, shown whole.
-    void expectEveryTextWhole() {
+    void ExpectEveryTextWhole() {
         for (const char* flag : {"Picture2", "Picture3"}) {
-            click(flag);
+            Click(flag);
             for (const char* name : {"Label1", "Label2", "Label4", "Command1", "Command2"}) {
-                ExpectShownWhole(control(name), caption(name));
+                ExpectShownWhole(Widget(name), Caption(name));
             }
         }
-        for (const char* unit : {"Km", "Miglia", "Miles"}) ExpectShownWhole(control("Label3"), unit);
+        for (const char* unit : {"Km", "Miglia", "Miles"}) ExpectShownWhole(Widget("Label3"), unit);
         for (const char* name : {"Text1", "Text3", "Text5", "Text6"}) {
-            for (const char* text : {"??????", " 19970", "MM00WW"}) ExpectShownWhole(control(name), text);
+            for (const char* text : {"??????", " 19970", "MM00WW"}) ExpectShownWhole(Widget(name), text);
         }
     }
 
     // One factor for the whole window: client area, every control, and the pictures.
-    void expectLaidOutAsOne() {
+    void ExpectLaidOutAsOne() {
         const qreal scale = form->scale();
         const auto near = [scale](int twips, int pixels) { return std::abs(twips * scale / 15 - pixels) <= 1; };
         EXPECT_TRUE(near(7380, form->width()) && near(6255, form->height())) << form->width() << "x" << form->height();
         for (const DesignedBox& box : kDesign) {
-            const QRect actual = control(box.name)->geometry();
+            const QRect actual = Widget(box.name)->geometry();
             EXPECT_TRUE(near(box.twips.x(), actual.x()) && near(box.twips.y(), actual.y()) &&
                         near(box.twips.width(), actual.width()) && near(box.twips.height(), actual.height()))
                 << box.name;
         }
         // A picture covers the same part of its box as at scale 1.
         for (const char* name : {"Picture1", "Picture2", "Picture3", "Picture4"}) {
-            auto* picture = control<ui::qt::PictureBox>(name);
+            auto* picture = Widget<ui::qt::PictureBox>(name);
             EXPECT_EQ(picture->scale(), scale) << name;
             EXPECT_NEAR(picture->contentsRect().width() / scale, picture->rect().width() / scale - 4, 1) << name;
         }
@@ -117,8 +118,8 @@ TEST_F(DesktopFont, PlatformFont) {
         EXPECT_EQ(form->scale(), 1);
         EXPECT_EQ(form->size(), QSize(492, 417));
     }
-    expectLaidOutAsOne();
-    expectEveryTextWhole();
+    ExpectLaidOutAsOne();
+    ExpectEveryTextWhole();
 }
 
 TEST_F(DesktopFont, LargerFontsGrowTheWholeWindow) {
@@ -130,10 +131,10 @@ TEST_F(DesktopFont, LargerFontsGrowTheWholeWindow) {
         SCOPED_TRACE(testing::Message() << row.family << " " << row.points);
         ASSERT_TRUE(QFontDatabase::hasFamily(row.family));
         const qreal before = form->scale();
-        openIn(QFont(row.family, row.points));
+        OpenIn(QFont(row.family, row.points));
         EXPECT_GT(form->scale(), before) << "each row's font is larger than the one before";
-        expectLaidOutAsOne();
-        expectEveryTextWhole();
+        ExpectLaidOutAsOne();
+        ExpectEveryTextWhole();
     }
 }
 
@@ -163,8 +164,9 @@ TEST(SmallestFittingScale, EachKindOfControlShowsItsTextWhole) {
         const auto layOut = [&row](qreal scale) {
             row.control->setGeometry(0, 0, qRound(row.box.width() * scale), qRound(row.box.height() * scale));
         };
-        const ui::qt::TextToFit fit{row.control, row.text};
-        const qreal scale = ui::qt::SmallestFittingScale({&fit, 1}, layOut);
+        const ui::TextToFit fit{ui::Control::Text1, ui::qt::FromQString(row.text)};
+        const ui::qt::WidgetMeasure measure([&row](ui::Control) { return row.control; });
+        const qreal scale = ui::SmallestFittingScale({&fit, 1}, measure, layOut);
         window.show();
         EXPECT_GT(scale, 1) << row.text;
         ExpectShownWhole(row.control, row.text);

@@ -10,7 +10,7 @@ using enum ui::Control;
 
 TEST_F(Win32WindowTest, ThePicturesKeepTheSystemsOwnState) {
     for (const ui::Control picture : {Picture1, Picture2, Picture3, Picture4}) {
-        EXPECT_NE(win32_test::ReadAccessible(control(picture)).state & STATE_SYSTEM_FOCUSABLE, 0) << ui::RowOf(picture).name;
+        EXPECT_NE(win32_test::ReadAccessible(ControlHandle(picture)).state & STATE_SYSTEM_FOCUSABLE, 0) << ui::RowOf(picture).name;
     }
 }
 

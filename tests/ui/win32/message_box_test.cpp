@@ -47,13 +47,13 @@ TEST_F(Win32WindowTest, TheOverLengthBoxIsWideEnoughForItsWholeTitle) {
         std::optional<LargerSystemFont> font;
         if (row.captionFont) {
             font.emplace(&NONCLIENTMETRICSW::lfCaptionFont, row.captionFont);
-            ASSERT_TRUE(font->set());
+            ASSERT_TRUE(font->Applied());
         }
         Win32WindowTest::TearDown();
         Win32WindowTest::SetUp();
         if (row.dpi) {
             const RECT proposed{0, 0, MulDiv(520, row.dpi, 96), MulDiv(460, row.dpi, 96)};
-            SendMessageW(form->handle(), WM_DPICHANGED, MAKEWPARAM(row.dpi, row.dpi), reinterpret_cast<LPARAM>(&proposed));
+            SendMessageW(form->WindowHandle(), WM_DPICHANGED, MAKEWPARAM(row.dpi, row.dpi), reinterpret_cast<LPARAM>(&proposed));
         }
         Type(Text3, u"FN31PRX");
         Type(Text5, u"IO91WM");
@@ -65,7 +65,7 @@ TEST_F(Win32WindowTest, TheOverLengthBoxIsWideEnoughForItsWholeTitle) {
         EXPECT_EQ(box.buttons, 1);
         EXPECT_FALSE(box.windowTookInput) << "the window took input while the box was up";
         const win32_test::BoxPlace& place = driver->BoxPlaces().front();
-        EXPECT_GE(place.client.right, TitleBarNeed(form->dpi())) << "the title bar cuts the title";
+        EXPECT_GE(place.client.right, TitleBarNeed(form->Dpi())) << "the title bar cuts the title";
         EXPECT_NEAR(place.ok.left, place.client.right - place.ok.right, 1) << "the OK button is off the middle";
     }
 }

@@ -32,22 +32,22 @@ SIZE IconSize(HWND window, WPARAM which) {
 // What a window shows of its build, as one text a line, so that a difference reads as one.
 std::vector<std::string> Build(const Form2Window& form) {
     std::vector<std::string> lines;
-    lines.push_back("dpi " + std::to_string(form.dpi()) + ", scale " + std::to_string(form.scale()));
+    lines.push_back("dpi " + std::to_string(form.Dpi()) + ", scale " + std::to_string(form.Scale()));
     RECT frame, client;
-    GetWindowRect(form.handle(), &frame);
-    GetClientRect(form.handle(), &client);
+    GetWindowRect(form.WindowHandle(), &frame);
+    GetClientRect(form.WindowHandle(), &client);
     lines.push_back("frame " + Describe(frame) + ", client " + Describe(client));
     for (const ui::ControlRow& row : ui::ControlTable()) {
         if (!ui::IsShown(row)) continue;
-        const RECT r = RectInParent(form.control(row.id));
+        const RECT r = RectInParent(form.ControlHandle(row.id));
         LOGFONTW font{};
-        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(form.control(row.id), WM_GETFONT, 0, 0)), sizeof font, &font);
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(form.ControlHandle(row.id), WM_GETFONT, 0, 0)), sizeof font, &font);
         const std::wstring face = font.lfFaceName;
         lines.push_back(std::string(row.name) + " at " + Describe(r) + " in " + std::string(face.begin(), face.end()) +
                         " " + std::to_string(font.lfHeight) + " px, weight " + std::to_string(font.lfWeight));
     }
     for (const WPARAM which : {ICON_BIG, ICON_SMALL}) {
-        const SIZE icon = IconSize(form.handle(), which);
+        const SIZE icon = IconSize(form.WindowHandle(), which);
         lines.push_back((which == ICON_BIG ? "large icon " : "small icon ") + std::to_string(icon.cx) + "x" +
                         std::to_string(icon.cy));
     }
@@ -66,7 +66,7 @@ std::vector<OlderSystem> OlderSystems() {
 // A monitor of another DPI: the message Windows sends, with the rectangle it proposes.
 void MoveToDpi(Form2Window& form, UINT dpi) {
     const RECT proposed{20, 10, 20 + MulDiv(520, dpi, 96), 10 + MulDiv(460, dpi, 96)};
-    SendMessageW(form.handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&proposed));
+    SendMessageW(form.WindowHandle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&proposed));
 }
 
 // What each older system has of the functions the window looks up (Microsoft's documentation).
@@ -92,11 +92,11 @@ TEST_F(Win32WindowTest, OlderSystemsBuildTheSameWindow) {
                 system.getDpiForMonitor)
         << "this system lacks a function of Windows 10 1607: there is nothing to compare with";
     const Form2Window reference(GetModuleHandleW(nullptr), system);
-    ASSERT_NE(reference.handle(), nullptr);
+    ASSERT_NE(reference.WindowHandle(), nullptr);
     for (const OlderSystem& older : OlderSystems()) {
         SCOPED_TRACE(older.name);
         const Form2Window form(GetModuleHandleW(nullptr), older.functions);
-        ASSERT_NE(form.handle(), nullptr);
+        ASSERT_NE(form.WindowHandle(), nullptr);
         EXPECT_EQ(Build(form), Build(reference));
     }
 }

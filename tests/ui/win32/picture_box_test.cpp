@@ -89,14 +89,14 @@ void PrintTo(const DrawingCase& c, std::ostream* os) { *os << c.name; }
 
 // The window at another DPI, as another monitor would bring it, in a frame grown to match.
 void MoveToDpi(ui::win32::Form2Window& form, UINT dpi) {
-    if (dpi == form.dpi()) return;
+    if (dpi == form.Dpi()) return;
     RECT frame;
-    GetWindowRect(form.handle(), &frame);
-    const int width = MulDiv(frame.right - frame.left, static_cast<int>(dpi), static_cast<int>(form.dpi()));
-    const int height = MulDiv(frame.bottom - frame.top, static_cast<int>(dpi), static_cast<int>(form.dpi()));
+    GetWindowRect(form.WindowHandle(), &frame);
+    const int width = MulDiv(frame.right - frame.left, static_cast<int>(dpi), static_cast<int>(form.Dpi()));
+    const int height = MulDiv(frame.bottom - frame.top, static_cast<int>(dpi), static_cast<int>(form.Dpi()));
     const RECT proposed{frame.left, frame.top, frame.left + width, frame.top + height};
-    SendMessageW(form.handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&proposed));
-    win32_test::Pump(form.handle());
+    SendMessageW(form.WindowHandle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&proposed));
+    win32_test::Pump(form.WindowHandle());
 }
 
 class PictureDrawing : public Win32WindowTest, public testing::WithParamInterface<DrawingCase> {};
@@ -109,14 +109,14 @@ TEST_P(PictureDrawing, PictureInsideASunkenBorder) {
     const DrawingCase& c = GetParam();
     MoveToDpi(*form, c.dpi);
     driver->Focus(Text3);
-    const double device = form->scale() * form->dpi() / USER_DEFAULT_SCREEN_DPI;
+    const double device = form->Scale() * form->Dpi() / USER_DEFAULT_SCREEN_DPI;
     const Pixels natural = Decoded(c.natural);
     const Pixels expected = device == 1   ? natural
                             : device == 2 ? Decoded(c.doubleSize)
                                           : ui::win32::ScaledSmoothly(Decoded(c.doubleSize), Rounded(natural.width * device),
                                                                       Rounded(natural.height * device));
     ASSERT_GT(expected.width, 0);
-    const Canvas canvas = Painted(control(c.picture));
+    const Canvas canvas = Painted(ControlHandle(c.picture));
     const int border = Rounded(2 * device);
     const int outer = (border + 1) / 2;
     const int middle = canvas.height / 2;
@@ -161,17 +161,17 @@ TEST_F(Win32WindowTest, FocusFrameFollowsTheShownPartOfTheInterior) {
     for (const Row& row : {Row{Picture4, 96}, Row{Picture1, 96}, Row{Picture4, 192}}) {
         SCOPED_TRACE(std::string(ui::RowOf(row.picture).name) + " at " + std::to_string(row.dpi));
         MoveToDpi(*form, row.dpi);
-        const double device = form->scale() * form->dpi() / USER_DEFAULT_SCREEN_DPI;
+        const double device = form->Scale() * form->Dpi() / USER_DEFAULT_SCREEN_DPI;
         const int border = Rounded(2 * device), width = Rounded(2 * device);
         const Rgb highlight = SystemColour(COLOR_HIGHLIGHT);
-        const Canvas unfocused = Painted(control(row.picture));
+        const Canvas unfocused = Painted(ControlHandle(row.picture));
         driver->Focus(row.picture);
-        ASSERT_EQ(GetFocus(), control(row.picture));
-        const Canvas focused = Painted(control(row.picture));
+        ASSERT_EQ(GetFocus(), ControlHandle(row.picture));
+        const Canvas focused = Painted(ControlHandle(row.picture));
         RECT client, box;
-        GetClientRect(form->handle(), &client);
-        GetWindowRect(control(row.picture), &box);
-        MapWindowPoints(HWND_DESKTOP, form->handle(), reinterpret_cast<POINT*>(&box), 2);
+        GetClientRect(form->WindowHandle(), &client);
+        GetWindowRect(ControlHandle(row.picture), &box);
+        MapWindowPoints(HWND_DESKTOP, form->WindowHandle(), reinterpret_cast<POINT*>(&box), 2);
         const int shownBottom = std::min(focused.height - border, static_cast<int>(client.bottom - box.top));
         const int x = focused.width / 2;
         EXPECT_EQ(Hex(focused.at(border, focused.height / 2)), Hex(highlight)) << "left edge";
@@ -193,10 +193,10 @@ TEST_F(Win32WindowTest, PictureBoxesDrawInTheSystemsColours) {
     COLORREF saved[std::size(elements)];
     for (std::size_t i = 0; i < std::size(elements); ++i) saved[i] = GetSysColor(elements[i]);
     ASSERT_TRUE(SetSysColors(static_cast<int>(std::size(elements)), elements, scheme));
-    win32_test::Pump(form->handle());
-    const Canvas flag = Painted(control(Picture2));
+    win32_test::Pump(form->WindowHandle());
+    const Canvas flag = Painted(ControlHandle(Picture2));
     driver->Focus(Picture2);
-    const Canvas focused = Painted(control(Picture2));
+    const Canvas focused = Painted(ControlHandle(Picture2));
     SetSysColors(static_cast<int>(std::size(elements)), elements, saved);
     const int middle = flag.height / 2;
     EXPECT_EQ(Hex(flag.at(0, middle)), Hex(FromColorref(scheme[0]))) << "shadow";
@@ -237,8 +237,8 @@ TEST_F(Win32WindowTest, WhatCountsAsOneClickOfAPicture) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        win32_test::NotificationWatch clicks(form->handle(), control(Picture4), BN_CLICKED);
-        driver->Act([&] { row.act(*driver, control(Picture4)); });
+        win32_test::NotificationWatch clicks(form->WindowHandle(), ControlHandle(Picture4), BN_CLICKED);
+        driver->Act([&] { row.act(*driver, ControlHandle(Picture4)); });
         EXPECT_EQ(clicks.count, row.clicks);
     }
     EXPECT_EQ(form->Caption(Label3), u"Km") << "two clicks in all, kilometres again";

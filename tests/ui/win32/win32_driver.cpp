@@ -139,7 +139,7 @@ LRESULT CALLBACK NotificationWatch::Procedure(HWND window, UINT message, WPARAM 
 
 Win32Driver::Win32Driver(ui::win32::Form2Window& form) : form_(form) {
     for (const ui::ControlRow& row : ui::ControlTable()) {
-        if (row.handler && row.kind == ui::ControlKind::TextBox) {
+        if (row.event == ui::Event::Change) {
             changes_[row.id] = std::make_unique<NotificationWatch>(window_, Handle(row.id), EN_CHANGE);
         }
     }
@@ -323,8 +323,8 @@ void Win32Driver::Keys(std::u16string_view keys) {
 
 // At 96 dpi and the window's scale, which is 1 where the system's font fits the layout.
 ui::PixelRect Win32Driver::Place(ui::Control control) {
-    EXPECT_EQ(form_.dpi(), USER_DEFAULT_SCREEN_DPI);
-    EXPECT_EQ(form_.scale(), 1) << "the system's font needs a larger window";
+    EXPECT_EQ(form_.Dpi(), USER_DEFAULT_SCREEN_DPI);
+    EXPECT_EQ(form_.Scale(), 1) << "the system's font needs a larger window";
     const RECT r = RectInParent(Handle(control));
     return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }

@@ -100,10 +100,10 @@ public:
     const std::vector<BoxPlace>& BoxPlaces() const { return boxPlaces_; }
 
 protected:
-    ui::Window& Program() override { return form_; }
+    ui::Form2& Program() override { return form_.Logic(); }
 
 private:
-    HWND Handle(ui::Control control) const { return form_.control(control); }
+    HWND Handle(ui::Control control) const { return form_.ControlHandle(control); }
     void FocusNow(ui::Control control);
     void PostKey(HWND target, UINT message, WORD virtualKey, bool extended);
     static void CALLBACK LookForBox(HWND, UINT, UINT_PTR, DWORD);
@@ -111,7 +111,7 @@ private:
     void Inspect(HWND box);
 
     ui::win32::Form2Window& form_;
-    HWND window_ = form_.handle();
+    HWND window_ = form_.WindowHandle();
     std::vector<behaviour::SeenMessage> messages_;
     std::vector<BoxPlace> boxPlaces_;
     std::vector<HWND> dismissed_;

@@ -27,7 +27,7 @@ public:
     LargerSystemFont(const LargerSystemFont&) = delete;
     LargerSystemFont& operator=(const LargerSystemFont&) = delete;
     ~LargerSystemFont() { SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof saved_, &saved_, 0); }
-    bool set() const { return set_; }
+    bool Applied() const { return set_; }
 
 private:
     NONCLIENTMETRICSW saved_{};
@@ -38,10 +38,10 @@ class Win32WindowTest : public testing::Test {
 protected:
     void SetUp() override {
         form = std::make_unique<ui::win32::Form2Window>(GetModuleHandleW(nullptr), win32_test::SystemForTests());
-        ASSERT_NE(form->handle(), nullptr);
+        ASSERT_NE(form->WindowHandle(), nullptr);
         form->Show(SW_SHOWNORMAL);
-        SetForegroundWindow(form->handle());
-        win32_test::Pump(form->handle());
+        SetForegroundWindow(form->WindowHandle());
+        win32_test::Pump(form->WindowHandle());
         driver = std::make_unique<win32_test::Win32Driver>(*form);
     }
     void TearDown() override {
@@ -50,7 +50,7 @@ protected:
         win32_test::Pump(nullptr);
     }
 
-    HWND control(ui::Control id) const { return form->control(id); }
+    HWND ControlHandle(ui::Control id) const { return form->ControlHandle(id); }
     // Replaces a field's text as a user would.
     void Type(ui::Control field, std::u16string_view keys) { behaviour::Take(behaviour::Type(field, keys), *driver); }
 

@@ -26,12 +26,12 @@ TEST_F(Win32WindowTest, TheWindowsIconsHaveTheSizesForItsDpi) {
     const Row rows[] = {{96, 32, 16}, {120, 40, 20}, {144, 48, 24}, {192, 64, 32}};
     for (const Row& row : rows) {
         SCOPED_TRACE(std::to_string(row.dpi) + " dpi");
-        if (row.dpi != form->dpi()) {
+        if (row.dpi != form->Dpi()) {
             const RECT proposed{0, 0, MulDiv(520, row.dpi, 96), MulDiv(460, row.dpi, 96)};
-            SendMessageW(form->handle(), WM_DPICHANGED, MAKEWPARAM(row.dpi, row.dpi), reinterpret_cast<LPARAM>(&proposed));
+            SendMessageW(form->WindowHandle(), WM_DPICHANGED, MAKEWPARAM(row.dpi, row.dpi), reinterpret_cast<LPARAM>(&proposed));
         }
-        EXPECT_EQ(IconWidth(reinterpret_cast<HICON>(SendMessageW(form->handle(), WM_GETICON, ICON_BIG, 0))), row.large);
-        EXPECT_EQ(IconWidth(reinterpret_cast<HICON>(SendMessageW(form->handle(), WM_GETICON, ICON_SMALL, 0))), row.small);
+        EXPECT_EQ(IconWidth(reinterpret_cast<HICON>(SendMessageW(form->WindowHandle(), WM_GETICON, ICON_BIG, 0))), row.large);
+        EXPECT_EQ(IconWidth(reinterpret_cast<HICON>(SendMessageW(form->WindowHandle(), WM_GETICON, ICON_SMALL, 0))), row.small);
     }
 }
 

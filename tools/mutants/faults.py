@@ -246,7 +246,7 @@ WIN32 = [
     ("ui/win32/text_box.cpp", "        box->clickBringsFocus = GetFocus() != edit;\n", "", "a click never selects the placeholder"),
     ("ui/win32/text_box.cpp", "return !IsLocatorField(box->field) && IsEnterKeyDown(lParam) ? code | DLGC_WANTMESSAGE : code;",
      "return code;", "Enter in a result field presses Calculate"),
-    ("ui/win32/picture_box.cpp", "type.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;", "type.style = CS_HREDRAW | CS_VREDRAW;",
+    ("ui/win32/picture_box.cpp", ".style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW", ".style = CS_HREDRAW | CS_VREDRAW",
      "a double-click is two clicks"),
     ("ui/win32/picture_box.cpp", " && !(lParam & kKeyWasDown)) Click();", ") Click();", "a held key clicks again and again"),
     ("ui/win32/picture_box.cpp", "    if (!IntersectRect(&shown, &interior, &parent)) return;\n", "", "compass frame below the window"),

@@ -63,15 +63,9 @@ bool IsEnterKeyDown(LPARAM lParam) {
 }  // namespace
 
 bool PictureBox::RegisterClass(HINSTANCE instance) {
-    WNDCLASSEXW type{};
-    type.cbSize = sizeof type;
     // CS_DBLCLKS: the second press of a double-click comes as WM_LBUTTONDBLCLK, not as a press.
-    type.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
-    type.lpfnWndProc = Procedure;
-    type.hInstance = instance;
-    type.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    type.lpszClassName = kClassName;
-    return RegisterClassExW(&type) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    return RegisterWindowClass<PictureBox>(
+        {.instance = instance, .name = kClassName, .style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW});
 }
 
 struct PictureCreation {
@@ -188,20 +182,9 @@ void PictureBox::DrawFocusFrame(HDC dc, const RECT& interior) const {
     Fill(dc, shown.right - w, shown.top, shown.right, shown.bottom, COLOR_HIGHLIGHT);
 }
 
-LRESULT CALLBACK PictureBox::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const auto* creation = static_cast<const PictureCreation*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        SetWindowLongPtrW(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(new PictureBox(window, creation->file, *creation->naming)));
-    }
-    auto* picture = reinterpret_cast<PictureBox*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!picture) return DefWindowProcW(window, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        delete picture;
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    return picture->Handle(message, wParam, lParam);
+PictureBox* PictureBox::Attach(HWND window, void* creation) {
+    const auto* made = static_cast<const PictureCreation*>(creation);
+    return new PictureBox(window, made->file, *made->naming);
 }
 
 LRESULT PictureBox::Handle(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -12,6 +12,7 @@
 #pragma once
 
 #include "wic_image.h"
+#include "window_procedure.h"
 
 #include "ui/caption_table.h"
 
@@ -52,8 +53,10 @@ private:
     PictureBox& operator=(const PictureBox&) = delete;
     ~PictureBox();
 
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    template <typename> friend LRESULT CALLBACK WindowProcedure(HWND, UINT, WPARAM, LPARAM);
+    static PictureBox* Attach(HWND window, void* creation);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void Detach() { delete this; }
     void Paint(HDC dc) const;
     void DrawFocusFrame(HDC dc, const RECT& interior) const;
     int DevicePixels(int units) const;

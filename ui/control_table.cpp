@@ -28,10 +28,10 @@ constexpr ControlRow kControls[] = {
     {Text8,    "Text8",    HiddenTextBox,  5160, 4920, 1095,  375, u"Text8",          8},
     {Command1, "Command1", Button,         3480, 3000, 1575,  375, u"Calcola",       13, &Form2::Command1_Click},
     {Command2, "Command2", Button,         5160, 3000, 1455,  375, u"Esci",          14, &Form2::Command2_Click},
-    {Picture1, "Picture1", PictureBox,        0,    0, 2775, 6400, u"compass.bmp",    0},
-    {Picture2, "Picture2", PictureBox,     3360, 3720,  640,  370, u"flag_uk.jpg",   15, &Form2::Picture2_Click},
-    {Picture3, "Picture3", PictureBox,     4440, 3720,  640,  375, u"flag_it.jpg",   16, &Form2::Picture3_Click},
-    {Picture4, "Picture4", PictureBox,     5400, 3650, 1540,  495, u"ruler.jpg",     17, &Form2::Picture4_Click},
+    {Picture1, "Picture1", PictureBox,        0,    0, 2775, 6400, u"compass",        0},
+    {Picture2, "Picture2", PictureBox,     3360, 3720,  640,  370, u"flag_uk",       15, &Form2::Picture2_Click},
+    {Picture3, "Picture3", PictureBox,     4440, 3720,  640,  375, u"flag_it",       16, &Form2::Picture3_Click},
+    {Picture4, "Picture4", PictureBox,     5400, 3650, 1540,  495, u"ruler",         17, &Form2::Picture4_Click},
 };
 
 // The table lists the controls in the order of their ids, so that an id indexes its row.

@@ -170,7 +170,7 @@ UI = [
      "double-size picture resampled at 1x"),
     ("ui/qt/images.cpp", "Qt::IgnoreAspectRatio, Qt::SmoothTransformation", "Qt::IgnoreAspectRatio, Qt::FastTransformation",
      "no smoothing"),
-    ("ui/qt/images.cpp", "QLatin1String(\"@2x.\")", "QLatin1String(\".\")", "natural picture enlarged"),
+    ("ui/qt/images.cpp", "return picture + QLatin1String(\"@2x\");", "return picture;", "natural picture enlarged"),
     ("ui/qt/images.cpp", "kDesktopIconSizes[] = {48, 128};", "kDesktopIconSizes[] = {48};", "no 128 px icon"),
     ("ui/qt/window_scale.cpp", "kSparePixels = 1;", "kSparePixels = 0;", "text may touch the edge"),
     ("ui/scale_search.cpp", "    if (everyTextFits()) return 1;\n", "    return 1;\n", "never scaled"),

@@ -1,5 +1,6 @@
 #include "images.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -14,11 +15,15 @@ void ReadOnlyByItsSuffix(QImageReader& reader, const QString& resource) {
     reader.setAutoDetectImageFormat(false);
 }
 
-// ":/images/ruler.jpg" -> ":/images/ruler@2x.jpg", Qt's naming for a drawing at twice the size.
-QString DoubleSizeResource(const QString& resource) {
-    const QFileInfo info(resource);
-    return info.path() + QLatin1Char('/') + info.completeBaseName() + QLatin1String("@2x.") + info.suffix();
+// The built-in image file of a picture, of whatever format: ":/images/compass" -> ":/images/compass.png".
+QString ImageFile(const QString& picture) {
+    const QFileInfo name(picture);
+    const QStringList found = name.dir().entryList({name.fileName() + QLatin1String(".*")}, QDir::Files);
+    return found.isEmpty() ? QString() : name.dir().filePath(found.front());
 }
+
+// ":/images/ruler" -> ":/images/ruler@2x", Qt's naming for a drawing at twice the size.
+QString DoubleSize(const QString& picture) { return picture + QLatin1String("@2x"); }
 
 // The desktop icon's larger images that the window icon carries too. Each is decoded and sent to
 // the display at every start, so the 256 px image stays in the icon theme alone, where docks that
@@ -48,10 +53,11 @@ QIcon LoadWindowIcon() {
     return icon;
 }
 
-Picture::Picture(const QString& resource) : resource_(resource), natural_(QPixmap::fromImage(LoadImage(resource))) {}
+Picture::Picture(const QString& resource)
+    : resource_(resource), natural_(QPixmap::fromImage(LoadImage(ImageFile(resource)))) {}
 
 const QImage& Picture::doubleSize() const {
-    if (doubleSize_.isNull()) doubleSize_ = LoadImage(DoubleSizeResource(resource_));
+    if (doubleSize_.isNull()) doubleSize_ = LoadImage(ImageFile(DoubleSize(resource_)));
     return doubleSize_;
 }
 

@@ -12,6 +12,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -89,33 +90,18 @@ TEST(ProgramResources, ProgramIconLoadsAtEachSize) {
     }
 }
 
-struct PictureCase {
-    int id;
-    const char* file;
-};
-
-void PrintTo(const PictureCase& c, std::ostream* os) { *os << c.file; }
-
-class Pictures : public testing::TestWithParam<PictureCase> {};
-
-TEST_P(Pictures, ResourceHoldsTheFileUnchanged) {
-    const std::string file = FileBytes(std::string(TARVOLIN_IMAGES_DIR) + "/" + GetParam().file);
-    ASSERT_FALSE(file.empty()) << "cannot read " << GetParam().file;
-    EXPECT_TRUE(ResourceBytes(MAKEINTRESOURCEW(GetParam().id), RT_RCDATA) == file);
+// Each picture's file, named by its stem (compass@2x.bmp as compass_2x).
+TEST(ProgramResources, PicturesHoldTheirFilesUnchanged) {
+    const std::pair<const wchar_t*, const char*> pictures[] = {
+        {L"compass", "compass.bmp"}, {L"compass_2x", "compass@2x.bmp"}, {L"flag_uk", "flag_uk.jpg"},
+        {L"flag_uk_2x", "flag_uk@2x.jpg"}, {L"flag_it", "flag_it.jpg"}, {L"flag_it_2x", "flag_it@2x.jpg"},
+        {L"ruler", "ruler.jpg"}, {L"ruler_2x", "ruler@2x.jpg"}};
+    for (const auto& [name, file] : pictures) {
+        const std::string bytes = FileBytes(std::string(TARVOLIN_IMAGES_DIR) + "/" + file);
+        ASSERT_FALSE(bytes.empty()) << "cannot read " << file;
+        EXPECT_TRUE(ResourceBytes(name, RT_RCDATA) == bytes) << file;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Every, Pictures,
-    testing::Values(PictureCase{IDR_COMPASS, "compass.bmp"}, PictureCase{IDR_COMPASS_2X, "compass@2x.bmp"},
-                    PictureCase{IDR_FLAG_UK, "flag_uk.jpg"}, PictureCase{IDR_FLAG_UK_2X, "flag_uk@2x.jpg"},
-                    PictureCase{IDR_FLAG_IT, "flag_it.jpg"}, PictureCase{IDR_FLAG_IT_2X, "flag_it@2x.jpg"},
-                    PictureCase{IDR_RULER, "ruler.jpg"}, PictureCase{IDR_RULER_2X, "ruler@2x.jpg"}),
-    [](const auto& info) {
-        std::string name = info.param.file;
-        for (char& c : name)
-            if (!isalnum(static_cast<unsigned char>(c))) c = '_';
-        return name;
-    });
 
 // The version block, read the documented way: a copy of the exe's version resource.
 std::vector<char> VersionBlock() {

@@ -1,5 +1,4 @@
 // The pictures as WIC decodes them from the exe's resources under Windows (or Wine).
-#include "ui/win32/resource.h"
 #include "ui/win32/resource_data.h"
 #include "ui/win32/wic_image.h"
 
@@ -25,8 +24,8 @@ protected:
     static void TearDownTestSuite() { CoUninitialize(); }
 };
 
-std::optional<Pixels> DecodeResource(int id) {
-    const ui::win32::ResourceBytes bytes = ui::win32::RcdataResource(id);
+std::optional<Pixels> DecodeResource(std::u16string_view name) {
+    const ui::win32::ResourceBytes bytes = ui::win32::RcdataResource(name);
     if (!bytes.data) return std::nullopt;
     return DecodeImage(bytes.data, bytes.size);
 }
@@ -48,7 +47,8 @@ Colour At(const Pixels& p, int x, int y) {
 
 struct SizeCase {
     const char* name;
-    int id, width, height;
+    std::u16string_view resource;
+    int width, height;
 };
 
 void PrintTo(const SizeCase& c, std::ostream* os) { *os << c.name; }
@@ -57,7 +57,7 @@ class PictureSizes : public WicImage, public testing::WithParamInterface<SizeCas
 
 TEST_P(PictureSizes, DecodeToTheirSize) {
     const SizeCase& c = GetParam();
-    const std::optional<Pixels> p = DecodeResource(c.id);
+    const std::optional<Pixels> p = DecodeResource(c.resource);
     ASSERT_TRUE(p.has_value());
     EXPECT_EQ(p->width, c.width);
     EXPECT_EQ(p->height, c.height);
@@ -66,10 +66,10 @@ TEST_P(PictureSizes, DecodeToTheirSize) {
 
 INSTANTIATE_TEST_SUITE_P(
     Every, PictureSizes,
-    testing::Values(SizeCase{"Compass", IDR_COMPASS, 208, 415}, SizeCase{"Compass2x", IDR_COMPASS_2X, 416, 830},
-                    SizeCase{"FlagUk", IDR_FLAG_UK, 40, 20}, SizeCase{"FlagUk2x", IDR_FLAG_UK_2X, 80, 40},
-                    SizeCase{"FlagIt", IDR_FLAG_IT, 40, 20}, SizeCase{"FlagIt2x", IDR_FLAG_IT_2X, 80, 40},
-                    SizeCase{"Ruler", IDR_RULER, 99, 35}, SizeCase{"Ruler2x", IDR_RULER_2X, 198, 70}),
+    testing::Values(SizeCase{"Compass", u"compass", 208, 415}, SizeCase{"Compass2x", u"compass_2x", 416, 830},
+                    SizeCase{"FlagUk", u"flag_uk", 40, 20}, SizeCase{"FlagUk2x", u"flag_uk_2x", 80, 40},
+                    SizeCase{"FlagIt", u"flag_it", 40, 20}, SizeCase{"FlagIt2x", u"flag_it_2x", 80, 40},
+                    SizeCase{"Ruler", u"ruler", 99, 35}, SizeCase{"Ruler2x", u"ruler_2x", 198, 70}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // --- The bitmap exactly: against the pixels the BMP file itself holds ---
@@ -100,7 +100,7 @@ std::optional<Pixels> ReadBmp24(const std::uint8_t* file, std::size_t size) {
     return p;
 }
 
-class BitmapPictures : public WicImage, public testing::WithParamInterface<int> {};
+class BitmapPictures : public WicImage, public testing::WithParamInterface<std::u16string_view> {};
 
 TEST_P(BitmapPictures, DecodeToTheFilesOwnPixels) {
     const ui::win32::ResourceBytes bytes = ui::win32::RcdataResource(GetParam());
@@ -119,8 +119,8 @@ TEST_P(BitmapPictures, DecodeToTheFilesOwnPixels) {
                 << "pixel " << x << ", " << y << ": " << At(*decoded, x, y) << " instead of " << At(*expected, x, y);
 }
 
-INSTANTIATE_TEST_SUITE_P(Compass, BitmapPictures, testing::Values(IDR_COMPASS, IDR_COMPASS_2X),
-                         [](const auto& info) { return info.param == IDR_COMPASS ? "Scale1" : "Scale2"; });
+INSTANTIATE_TEST_SUITE_P(Compass, BitmapPictures, testing::Values(u"compass", u"compass_2x"),
+                         [](const auto& info) { return info.param == u"compass" ? "Scale1" : "Scale2"; });
 
 // --- The photographs: colours where the drawing puts them ---
 
@@ -134,7 +134,8 @@ struct Sample {
 
 struct JpegCase {
     const char* name;
-    int id, scale;
+    std::u16string_view resource;
+    int scale;
     std::vector<Sample> samples;
     int tolerance;  // per channel: JPEG's loss at quality 90 to 92, and the generator's grain
 };
@@ -145,7 +146,7 @@ class JpegPictures : public WicImage, public testing::WithParamInterface<JpegCas
 
 TEST_P(JpegPictures, ColoursWhereTheDrawingPutsThem) {
     const JpegCase& c = GetParam();
-    const std::optional<Pixels> p = DecodeResource(c.id);
+    const std::optional<Pixels> p = DecodeResource(c.resource);
     ASSERT_TRUE(p.has_value());
     for (const Sample& s : c.samples) {
         // The middle of the scale x scale pixels that one generator pixel became.
@@ -174,12 +175,12 @@ const std::vector<Sample> kRulerWood = {{"wood between the scales", 80, 22, kWoo
 
 INSTANTIATE_TEST_SUITE_P(
     Photographs, JpegPictures,
-    testing::Values(JpegCase{"FlagIt", IDR_FLAG_IT, 1, kItalianBands, 16},
-                    JpegCase{"FlagIt2x", IDR_FLAG_IT_2X, 2, kItalianBands, 16},
-                    JpegCase{"FlagUk", IDR_FLAG_UK, 1, kUnionFlag, 20},
-                    JpegCase{"FlagUk2x", IDR_FLAG_UK_2X, 2, kUnionFlag, 20},
-                    JpegCase{"Ruler", IDR_RULER, 1, kRulerWood, 28},
-                    JpegCase{"Ruler2x", IDR_RULER_2X, 2, kRulerWood, 28}),
+    testing::Values(JpegCase{"FlagIt", u"flag_it", 1, kItalianBands, 16},
+                    JpegCase{"FlagIt2x", u"flag_it_2x", 2, kItalianBands, 16},
+                    JpegCase{"FlagUk", u"flag_uk", 1, kUnionFlag, 20},
+                    JpegCase{"FlagUk2x", u"flag_uk_2x", 2, kUnionFlag, 20},
+                    JpegCase{"Ruler", u"ruler", 1, kRulerWood, 28},
+                    JpegCase{"Ruler2x", u"ruler_2x", 2, kRulerWood, 28}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // --- What is not a picture, and the bitmap for drawing ---
@@ -189,7 +190,7 @@ TEST_F(WicImage, BytesThatAreNoPictureGiveNothing) {
     EXPECT_FALSE(DecodeImage(garbage, sizeof garbage).has_value());
     EXPECT_FALSE(DecodeImage(garbage, 0).has_value());
     EXPECT_FALSE(DecodeImage(nullptr, 100).has_value());
-    const ui::win32::ResourceBytes jpeg = ui::win32::RcdataResource(IDR_FLAG_IT);
+    const ui::win32::ResourceBytes jpeg = ui::win32::RcdataResource(u"flag_it");
     ASSERT_NE(jpeg.data, nullptr);
     EXPECT_FALSE(DecodeImage(jpeg.data, 16).has_value()) << "the first 16 bytes of a JPEG";
 }
@@ -198,7 +199,7 @@ COLORREF Rgb(const Colour& c) { return RGB(c.red, c.green, c.blue); }
 
 // GDI reads the bitmap's rows the way they were decoded: the compass's top row on top.
 TEST_F(WicImage, BitmapHoldsThePixelsTopDown) {
-    const std::optional<Pixels> p = DecodeResource(IDR_COMPASS);
+    const std::optional<Pixels> p = DecodeResource(u"compass");
     ASSERT_TRUE(p.has_value());
     HBITMAP bitmap = ui::win32::CreateBitmap(*p);
     ASSERT_NE(bitmap, nullptr);

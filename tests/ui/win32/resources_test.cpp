@@ -90,10 +90,10 @@ TEST(ProgramResources, ProgramIconLoadsAtEachSize) {
     }
 }
 
-// Each picture's file, named by its stem (compass@2x.bmp as compass_2x).
+// Each picture's file, named by its stem (compass@2x.jpg as compass_2x).
 TEST(ProgramResources, PicturesHoldTheirFilesUnchanged) {
     const std::pair<const wchar_t*, const char*> pictures[] = {
-        {L"compass", "compass.bmp"}, {L"compass_2x", "compass@2x.bmp"}, {L"flag_uk", "flag_uk.jpg"},
+        {L"compass", "compass.png"}, {L"compass_2x", "compass@2x.jpg"}, {L"flag_uk", "flag_uk.jpg"},
         {L"flag_uk_2x", "flag_uk@2x.jpg"}, {L"flag_it", "flag_it.jpg"}, {L"flag_it_2x", "flag_it@2x.jpg"},
         {L"ruler", "ruler.jpg"}, {L"ruler_2x", "ruler@2x.jpg"}};
     for (const auto& [name, file] : pictures) {

@@ -72,56 +72,6 @@ INSTANTIATE_TEST_SUITE_P(
                     SizeCase{"Ruler", u"ruler", 99, 35}, SizeCase{"Ruler2x", u"ruler_2x", 198, 70}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// --- The bitmap exactly: against the pixels the BMP file itself holds ---
-
-// The pixels of a 24-bit bottom-up BMP file as written by the image generator, read directly.
-std::optional<Pixels> ReadBmp24(const std::uint8_t* file, std::size_t size) {
-    BITMAPFILEHEADER header;
-    BITMAPINFOHEADER info;
-    if (size < sizeof header + sizeof info) return std::nullopt;
-    std::memcpy(&header, file, sizeof header);
-    std::memcpy(&info, file + sizeof header, sizeof info);
-    if (header.bfType != 0x4d42 || info.biBitCount != 24 || info.biCompression != BI_RGB || info.biHeight <= 0)
-        return std::nullopt;
-    const std::size_t rowBytes = (static_cast<std::size_t>(info.biWidth) * 3 + 3) / 4 * 4;
-    if (header.bfOffBits + rowBytes * info.biHeight > size) return std::nullopt;
-    Pixels p;
-    p.width = info.biWidth;
-    p.height = info.biHeight;
-    p.bgra.resize(static_cast<std::size_t>(p.width) * p.height * 4);
-    for (int y = 0; y < p.height; ++y) {
-        const std::uint8_t* row = file + header.bfOffBits + rowBytes * (p.height - 1 - y);  // bottom-up
-        for (int x = 0; x < p.width; ++x) {
-            std::uint8_t* out = &p.bgra[(static_cast<std::size_t>(y) * p.width + x) * 4];
-            std::memcpy(out, row + x * 3, 3);
-            out[3] = 255;
-        }
-    }
-    return p;
-}
-
-class BitmapPictures : public WicImage, public testing::WithParamInterface<std::u16string_view> {};
-
-TEST_P(BitmapPictures, DecodeToTheFilesOwnPixels) {
-    const ui::win32::ResourceBytes bytes = ui::win32::RcdataResource(GetParam());
-    ASSERT_NE(bytes.data, nullptr);
-    const std::optional<Pixels> expected = ReadBmp24(static_cast<const std::uint8_t*>(bytes.data), bytes.size);
-    ASSERT_TRUE(expected.has_value()) << "not a 24-bit bottom-up BMP";
-    const std::optional<Pixels> decoded = DecodeImage(bytes.data, bytes.size);
-    ASSERT_TRUE(decoded.has_value());
-    ASSERT_EQ(decoded->width, expected->width);
-    ASSERT_EQ(decoded->height, expected->height);
-    for (int y = 0; y < expected->height; ++y)
-        for (int x = 0; x < expected->width; ++x)
-            ASSERT_EQ(std::memcmp(&decoded->bgra[(static_cast<std::size_t>(y) * expected->width + x) * 4],
-                                  &expected->bgra[(static_cast<std::size_t>(y) * expected->width + x) * 4], 4),
-                      0)
-                << "pixel " << x << ", " << y << ": " << At(*decoded, x, y) << " instead of " << At(*expected, x, y);
-}
-
-INSTANTIATE_TEST_SUITE_P(Compass, BitmapPictures, testing::Values(u"compass", u"compass_2x"),
-                         [](const auto& info) { return info.param == u"compass" ? "Scale1" : "Scale2"; });
-
 // --- The photographs: colours where the drawing puts them ---
 
 // One point of a picture drawn at scale 1, in the generator's own coordinates, and the colour

@@ -43,10 +43,13 @@ struct GroupIconEntry {
 
 struct IconImage {
     int size, bitCount;
+    bool png = false;  // stored as a PNG file, as Windows reads the large ones since Vista
     bool operator==(const IconImage&) const = default;
 };
 
-void PrintTo(const IconImage& i, std::ostream* os) { *os << i.size << " px " << i.bitCount << " bit"; }
+void PrintTo(const IconImage& i, std::ostream* os) {
+    *os << i.size << " px " << i.bitCount << " bit" << (i.png ? " PNG" : "");
+}
 
 std::vector<IconImage> IconGroup(int id) {
     const std::string group = ResourceBytes(MAKEINTRESOURCEW(id), RT_GROUP_ICON);
@@ -56,20 +59,20 @@ std::vector<IconImage> IconGroup(int id) {
     for (WORD i = 0; i < count && 6 + (i + 1) * sizeof(GroupIconEntry) <= group.size(); ++i) {
         GroupIconEntry e;
         memcpy(&e, group.data() + 6 + i * sizeof e, sizeof e);
-        images.push_back({e.width == 0 ? 256 : e.width, e.bitCount});
+        const bool png = ResourceBytes(MAKEINTRESOURCEW(e.id), RT_ICON).starts_with("\x89PNG\r\n\x1a\n");
+        images.push_back({e.width == 0 ? 256 : e.width, e.bitCount, png});
     }
     return images;
 }
 
-TEST(ProgramResources, ProgramIconHasEveryShellSize) {
-    const std::vector<IconImage> expected = {{16, 32}, {20, 32}, {24, 32}, {32, 32},
-                                             {40, 32}, {48, 32}, {64, 32}, {256, 32}};
-    EXPECT_EQ(IconGroup(IDI_PROGRAM), expected);
-}
-
-TEST(ProgramResources, WindowIconIsTheTwo24PixelImages) {
-    const std::vector<IconImage> expected = {{24, 8}, {24, 32}};
-    EXPECT_EQ(IconGroup(IDI_WINDOW), expected);
+// The program file's icon holds exactly the sizes that Windows shell surfaces use, in 32-bit
+// colour, the 256 px image as PNG; the window's, the two 24 px images.
+TEST(ProgramResources, IconsHoldTheirSizes) {
+    const std::vector<IconImage> program = {{16, 32}, {20, 32}, {24, 32}, {32, 32},
+                                            {40, 32}, {48, 32}, {64, 32}, {256, 32, true}};
+    EXPECT_EQ(IconGroup(IDI_PROGRAM), program);
+    const std::vector<IconImage> window = {{24, 8}, {24, 32}};
+    EXPECT_EQ(IconGroup(IDI_WINDOW), window);
 }
 
 // The system picks the image of the size asked for, the PNG one included.

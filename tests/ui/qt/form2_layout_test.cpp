@@ -1,7 +1,10 @@
 // The window as it opens: every control's kind and visibility, the title, the client size and the
 // images.
+#include "ui/qt/images.h"
 #include "ui/qt/picture_box.h"
 #include "window_fixture.h"
+
+#include "../pictures.h"
 
 #include <QDataStream>
 #include <QIcon>
@@ -138,27 +141,13 @@ TEST_F(WindowTest, PicturesAreNeitherScaledNorStretched) {
     EXPECT_EQ(control<PictureBox>("Picture4")->contentsRect().height(), 29);
 }
 
-struct ImageCase {
-    const char* resource;
-    const char* format;
-    QSize size;
-    int depth;
-};
-
-TEST(Images, FormatsAndPixelSizes) {
-    const ImageCase cases[] = {
-        {":/images/compass.png", "png", {208, 415}, 24},
-        {":/images/flag_uk.jpg", "jpeg", {40, 20}, 24},
-        {":/images/flag_it.jpg", "jpeg", {40, 20}, 24},
-        {":/images/ruler.jpg", "jpeg", {99, 35}, 24},
-    };
-    for (const ImageCase& c : cases) {
-        QImageReader reader(c.resource);
-        EXPECT_EQ(reader.format(), c.format) << c.resource;
-        EXPECT_EQ(reader.size(), c.size) << c.resource;
-        const QImage image = reader.read();
-        EXPECT_FALSE(image.isNull()) << c.resource;
-        EXPECT_FALSE(image.isGrayscale()) << c.resource;
+// Every picture at its natural size and in colour, as the window finds it by its name.
+TEST(Images, EveryPictureAtItsSize) {
+    for (const auto& [name, width, height] : pictures::kNaturalSizes) {
+        const QString resource = QStringLiteral(":/images/") + QLatin1String(name.data(), name.size());
+        const QImage image = ui::qt::Picture(resource).natural().toImage();
+        EXPECT_EQ(image.size(), QSize(width, height)) << name;
+        EXPECT_FALSE(image.isGrayscale()) << name;
     }
 }
 

@@ -1,4 +1,6 @@
 // The pictures as WIC decodes them from the exe's resources under Windows (or Wine).
+#include "../pictures.h"
+
 #include "ui/win32/resource_data.h"
 #include "ui/win32/wic_image.h"
 
@@ -43,34 +45,21 @@ Colour At(const Pixels& p, int x, int y) {
     return {px[0], px[1], px[2], px[3]};
 }
 
-// --- Every picture at its size ---
+// --- Every picture and its drawing at twice the size (named name_2x), at their sizes ---
 
-struct SizeCase {
-    const char* name;
-    std::u16string_view resource;
-    int width, height;
-};
-
-void PrintTo(const SizeCase& c, std::ostream* os) { *os << c.name; }
-
-class PictureSizes : public WicImage, public testing::WithParamInterface<SizeCase> {};
-
-TEST_P(PictureSizes, DecodeToTheirSize) {
-    const SizeCase& c = GetParam();
-    const std::optional<Pixels> p = DecodeResource(c.resource);
-    ASSERT_TRUE(p.has_value());
-    EXPECT_EQ(p->width, c.width);
-    EXPECT_EQ(p->height, c.height);
-    EXPECT_EQ(p->bgra.size(), static_cast<std::size_t>(c.width) * c.height * 4);
+TEST_F(WicImage, EveryPictureDecodesToItsSize) {
+    for (const auto& [name, width, height] : pictures::kNaturalSizes) {
+        for (const int scale : {1, 2}) {
+            SCOPED_TRACE(testing::Message() << name << " at " << scale);
+            const std::u16string resource = std::u16string(name.begin(), name.end()) + (scale == 2 ? u"_2x" : u"");
+            const std::optional<Pixels> p = DecodeResource(resource);
+            ASSERT_TRUE(p.has_value());
+            EXPECT_EQ(p->width, width * scale);
+            EXPECT_EQ(p->height, height * scale);
+            EXPECT_EQ(p->bgra.size(), static_cast<std::size_t>(p->width) * p->height * 4);
+        }
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Every, PictureSizes,
-    testing::Values(SizeCase{"Compass", u"compass", 208, 415}, SizeCase{"Compass2x", u"compass_2x", 416, 830},
-                    SizeCase{"FlagUk", u"flag_uk", 40, 20}, SizeCase{"FlagUk2x", u"flag_uk_2x", 80, 40},
-                    SizeCase{"FlagIt", u"flag_it", 40, 20}, SizeCase{"FlagIt2x", u"flag_it_2x", 80, 40},
-                    SizeCase{"Ruler", u"ruler", 99, 35}, SizeCase{"Ruler2x", u"ruler_2x", 198, 70}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 // --- The photographs: colours where the drawing puts them ---
 

@@ -296,4 +296,7 @@ WIN32 = [
     ("ui/win32/system_functions.cpp", "SystemFunctions AsOnWindows7(const SystemFunctions&) { return SystemFunctions{}; }",
      "SystemFunctions AsOnWindows7(const SystemFunctions& system) { return system; }",
      "the tests as on Windows 7 run on Windows 10's functions"),
+    # Windows 8.1 on a monitor whose DPI is not the system's.
+    ("ui/win32/system_functions.h", "kEffectiveDpi = 0;", "kEffectiveDpi = 2;",
+     "on Windows 8.1 the monitor's raw DPI taken for the display's scale"),
 ]

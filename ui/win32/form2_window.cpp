@@ -92,6 +92,8 @@ Form2Window::Form2Window(HINSTANCE instance, const SystemFunctions& system) : sy
         return;
     }
     const RECT work = PrimaryWorkArea();
+    // A window refused without an error code (by a hook, say) leaves the last one as it was.
+    SetLastError(ERROR_SUCCESS);
     // Made at its place on the primary monitor, so that it takes that monitor's DPI.
     CreateWindowExW(kExStyle, kClassName, Wide(std::u16string(kWindowTitle)), kStyle, work.left, work.top, 0, 0,
                     nullptr, nullptr, instance, this);

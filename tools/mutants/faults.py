@@ -299,4 +299,8 @@ WIN32 = [
     # Windows 8.1 on a monitor whose DPI is not the system's.
     ("ui/win32/system_functions.h", "kEffectiveDpi = 0;", "kEffectiveDpi = 2;",
      "on Windows 8.1 the monitor's raw DPI taken for the display's scale"),
+    # The whole text of the start-up failure box.
+    ("ui/win32/start_up.cpp", "shift >= 0; shift -= 4", "shift > 0; shift -= 4", "the error code without its last digit"),
+    ("ui/win32/start_up.cpp", "    if (error == 0) return text;\n", "",
+     "a failure without an error code told as the system's words for success"),
 ]

@@ -211,6 +211,9 @@ UI = [
     ("ui/qt/form2_window.cpp",
      "if (picture(row.picture)->accessibleName() != name) picture(row.picture)->setAccessibleName(name);",
      "picture(row.picture)->setAccessibleName(name);", "unchanged names told again"),
+    # A button pressed, then released outside it.
+    ("ui/qt/form2_window.cpp", "&QPushButton::clicked, this, handle", "&QPushButton::released, this, handle",
+     "a button pressed and released outside it presses it"),
 ]
 
 # The Windows front end, judged by the Windows build's tests under Wine.

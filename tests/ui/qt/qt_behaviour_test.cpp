@@ -46,6 +46,15 @@ public:
             QTest::mouseRelease(widget(control), Qt::LeftButton);
         });
     }
+    // As a mouse does it: pressed, moved off the control, released there.
+    void ReleaseOutside(Control control) override {
+        Act([&] {
+            const QPoint outside(widget(control)->width() + 5, 5);
+            QTest::mousePress(widget(control), Qt::LeftButton);
+            QTest::mouseMove(widget(control), outside);
+            QTest::mouseRelease(widget(control), Qt::LeftButton, {}, outside);
+        });
+    }
     void Focus(Control control) override { Act([&] { widget(control)->setFocus(); }); }
     void Press(behaviour::Key key) override {
         Act([&] {

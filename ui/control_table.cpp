@@ -30,10 +30,10 @@ constexpr ControlRow kControls[] = {
     {CONTROL(Text8),    "second longitude",       HiddenTextBox,  5160, 4920, 1095,  375, u"Text8",          8},
     {CONTROL(Command1), "Calculate",              Button,         3480, 3000, 1575,  375, u"Calcola",       13, Click},
     {CONTROL(Command2), "Exit",                   Button,         5160, 3000, 1455,  375, u"Esci",          14, Click},
-    {CONTROL(Picture1), "compass",                PictureBox,        0,    0, 2775, 6400, u"compass.bmp",    0},
-    {CONTROL(Picture2), "English flag",           PictureBox,     3360, 3720,  640,  370, u"flag_uk.jpg",   15, Click},
-    {CONTROL(Picture3), "Italian flag",           PictureBox,     4440, 3720,  640,  375, u"flag_it.jpg",   16, Click},
-    {CONTROL(Picture4), "ruler",                  PictureBox,     5400, 3650, 1540,  495, u"ruler.jpg",     17, Click},
+    {CONTROL(Picture1), "compass",                PictureBox,        0,    0, 2775, 6400, u"compass",        0},
+    {CONTROL(Picture2), "English flag",           PictureBox,     3360, 3720,  640,  370, u"flag_uk",       15, Click},
+    {CONTROL(Picture3), "Italian flag",           PictureBox,     4440, 3720,  640,  375, u"flag_it",       16, Click},
+    {CONTROL(Picture4), "ruler",                  PictureBox,     5400, 3650, 1540,  495, u"ruler",         17, Click},
 };
 
 #undef CONTROL

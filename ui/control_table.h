@@ -49,7 +49,7 @@ struct ControlRow {
     ControlKind kind;
     int left, top;        // twips, from the top-left corner of the client area
     int width, height;    // twips, outer size including the border
-    std::u16string_view content;  // initial text or caption; for a picture box, its image file
+    std::u16string_view content;  // initial text or caption; for a picture box, its picture's name
     int tabIndex;
     Event event = Event::None;  // what it raises
     Control labelFor = id;      // for a label: the field it names, also for assistive tools

@@ -16,6 +16,7 @@ Step Backspace(ui::Control field) { return {Kind::Backspace, field, {}}; }
 Step Paste(ui::Control field, std::u16string_view text) { return {Kind::Paste, field, std::u16string(text)}; }
 Step Click(ui::Control control) { return {Kind::Click, control, {}}; }
 Step DoubleClick(ui::Control control) { return {Kind::DoubleClick, control, {}}; }
+Step ReleaseOutside(ui::Control control) { return {Kind::ReleaseOutside, control, {}}; }
 Step Focus(ui::Control control) { return {Kind::Focus, control, {}}; }
 Step Press(Key key) { return {Kind::Press, Text1, {}, key}; }
 // Focuses the control, then presses the key on it.
@@ -291,6 +292,15 @@ void AddButtonRows(std::vector<Row>& rows) {
                          Type(Text5, u"JN45LL"), Press(Command1, key), Shows(Text1, u" 326"), Press(Command2, key),
                          Closed()}});
     }
+    // A press released outside a button or a picture is no click; the space bar pressed and
+    // released on a focused button presses it once.
+    rows.push_back({"APressReleasedOutsideIsNoClick",
+                    {Type(Text3, u"FN31PRX"), Type(Text5, u"IO91WM"), ReleaseOutside(Command1), NothingChanged(),
+                     ReleaseOutside(Picture4), NothingChanged(), ReleaseOutside(Picture2), NothingChanged(),
+                     ReleaseOutside(Command2), NothingChanged()}});
+    rows.push_back({"SpacePressesAFocusedButtonOnce",
+                    {Type(Text3, u"FN31PRX"), Type(Text5, u"IO91WM"), Press(Command1, Key::Space),
+                     MessageBox(u"Tarvolin_11")}});
     rows.push_back({"ExitClosesTheWindow", Calculate(u"JN61FV", u"JN45LL") + std::vector{Click(Command2), Closed()}});
     // The second press of a double-click is no new click.
     rows.push_back({"ADoubleClickOnAPictureIsOneClick",
@@ -470,6 +480,7 @@ const char* KindName(Kind kind) {
     case Kind::Paste: return "paste";
     case Kind::Click: return "click";
     case Kind::DoubleClick: return "double-click";
+    case Kind::ReleaseOutside: return "release outside";
     case Kind::Focus: return "focus";
     case Kind::Press: return "press";
     case Kind::Keys: return "keys";
@@ -522,7 +533,8 @@ std::string Describe(const ui::PixelRect& r) {
 
 std::optional<Ability> Needs(Kind kind) {
     switch (kind) {
-    case Kind::DoubleClick: return Ability::DoubleClick;
+    case Kind::DoubleClick:
+    case Kind::ReleaseOutside: return Ability::Mouse;
     case Kind::Placed:
     case Kind::ClientArea: return Ability::Layout;
     case Kind::Named:
@@ -538,7 +550,7 @@ std::optional<Ability> Needs(Kind kind) {
 
 const char* AbilityName(Ability ability) {
     switch (ability) {
-    case Ability::DoubleClick: return "double-clicks";
+    case Ability::Mouse: return "mouse";
     case Ability::Layout: return "layout";
     case Ability::AssistiveTools: return "assistive tools";
     case Ability::Announcements: return "announcements to assistive tools";
@@ -575,6 +587,7 @@ void Take(const Step& step, WindowDriver& driver) {
         break;
     case Kind::Click: driver.Click(step.control); break;
     case Kind::DoubleClick: driver.DoubleClick(step.control); break;
+    case Kind::ReleaseOutside: driver.ReleaseOutside(step.control); break;
     case Kind::Focus: driver.Focus(step.control); break;
     case Kind::Press:
         if (step.focusFirst) driver.Focus(step.control);

@@ -15,7 +15,7 @@ namespace behaviour {
 struct Step {
     enum class Kind {
         // Actions.
-        Type, Append, Backspace, Paste, Click, DoubleClick, Focus, Press, Keys, Write, PressAccessibly,
+        Type, Append, Backspace, Paste, Click, DoubleClick, ReleaseOutside, Focus, Press, Keys, Write, PressAccessibly,
         // Checks.
         Shows,            // the control shows text
         NothingChanged,   // every text and caption is as before the last action
@@ -64,6 +64,7 @@ Step Backspace(ui::Control field);
 Step Paste(ui::Control field, std::u16string_view text);
 Step Click(ui::Control control);
 Step DoubleClick(ui::Control control);
+Step ReleaseOutside(ui::Control control);
 Step Focus(ui::Control control);
 Step Press(Key key);
 Step Press(ui::Control control, Key key);

@@ -48,7 +48,7 @@ enum class Key {
 
 // What only some windows have; a row that needs it runs where it is.
 enum class Ability {
-    DoubleClick,    // a mouse that double-clicks
+    Mouse,          // a mouse, whose presses and releases are apart
     Layout,         // controls placed on a screen
     AssistiveTools, // what assistive tools read and do
     Announcements,  // what assistive tools are told as it changes
@@ -73,6 +73,8 @@ public:
     virtual void Click(ui::Control control) = 0;
     // Double-clicks the control with the mouse.
     virtual void DoubleClick(ui::Control) {}
+    // Presses the mouse button on the control and releases it outside.
+    virtual void ReleaseOutside(ui::Control) {}
     // Writes a text or caption as the program's logic does: for texts no key can type, and for
     // captions the user cannot edit.
     void Write(ui::Control control, std::u16string_view text);

@@ -1,13 +1,14 @@
 // Draws the program's five built-in images and the desktop icons, deterministically:
-//   imagegen OUTPUT_DIR ICON_DIR
-// writes compass.bmp (208 x 415, 24-bit), flag_uk.jpg and flag_it.jpg (40 x 20),
+//   imagegen OUTPUT_DIR WORK_DIR
+// writes compass.png (208 x 415, 24-bit, lossless), flag_uk.jpg and flag_it.jpg (40 x 20),
 // ruler.jpg (99 x 35) and tarvolin-24.png, tarvolin-48.png, tarvolin-128.png, tarvolin-256.png
 // for the desktop icon theme and the window icon into OUTPUT_DIR. Each picture is drawn a second
-// time at twice the size (compass@2x.bmp and so on) for screens of higher density: the same
-// drawing, not an enlargement. Into ICON_DIR go the images that only the icon files hold, for
-// icotool to put together: tarvolin-24-256colours.png, the window icon's 256-colour image, and
-// tarvolin-windows-016.png to -064.png, the Windows program file's icon at the sizes Explorer, the
-// taskbar and Alt+Tab ask for (numbered so that they list in order of size).
+// time at twice the size (flag_uk@2x.jpg and so on) for screens of higher density: the same
+// drawing, not an enlargement. Into WORK_DIR go the images that tools/make-images finishes:
+// compass@2x.png, the compass at twice the size, for a JPEG that Qt cannot write;
+// tarvolin-24-256colours.png, the window icon's 256-colour image; and tarvolin-windows-016.png to
+// -064.png, the Windows program file's icon at the sizes Explorer, the taskbar and Alt+Tab ask for
+// (numbered so that they list in order of size), for icotool to put together.
 // Run through tools/make-images; the outputs are committed under ui/images/.
 #include <QCoreApplication>
 #include <QDir>
@@ -284,6 +285,9 @@ QImage PaletteImage(const QImage& argb) {
     return out;
 }
 
+// A PNG's quality is its compression: 0 the most, and still lossless.
+constexpr int kMostCompressed = 0;
+
 bool Save(const QImage& image, const QString& path, const char* format, int quality = -1) {
     if (image.save(path, format, quality)) return true;
     std::fprintf(stderr, "imagegen: cannot write %s\n", qPrintable(path));
@@ -317,24 +321,26 @@ bool SaveBoth(const std::pair<QImage, QImage>& images, const QDir& out, const ch
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);  // fonts need a GUI application
     if (argc != 3) {
-        std::fprintf(stderr, "usage: imagegen OUTPUT_DIR ICON_DIR\n");
+        std::fprintf(stderr, "usage: imagegen OUTPUT_DIR WORK_DIR\n");
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    const QDir icons(QString::fromLocal8Bit(argv[2]));
-    bool ok = SaveBoth(DrawAtBothScales(DrawCompass), out, "compass", "bmp", "BMP") &&
+    const QDir work(QString::fromLocal8Bit(argv[2]));
+    const auto [compass, compassTwice] = DrawAtBothScales(DrawCompass);
+    bool ok = Save(compass, out.filePath("compass.png"), "PNG", kMostCompressed) &&
+              Save(compassTwice, work.filePath("compass@2x.png"), "PNG") &&
               SaveBoth(DrawAtBothScales(DrawUnitedKingdomFlag), out, "flag_uk", "jpg", "JPG", 92) &&
               SaveBoth(DrawAtBothScales(DrawItalianFlag), out, "flag_it", "jpg", "JPG", 92) &&
               SaveBoth(DrawAtBothScales(DrawRuler), out, "ruler", "jpg", "JPG", 90);
     const QImage icon = DrawIcon(24);
     ok = ok && Save(icon, out.filePath("tarvolin-24.png"), "PNG") &&
-         Save(PaletteImage(icon), icons.filePath("tarvolin-24-256colours.png"), "PNG");
+         Save(PaletteImage(icon), work.filePath("tarvolin-24-256colours.png"), "PNG");
     for (const int size : {48, 128, 256}) {
         ok = ok && Save(DrawIcon(size), out.filePath(QStringLiteral("tarvolin-%1.png").arg(size)), "PNG");
     }
     for (const int size : kWindowsIconSizes) {
         const QString name = QStringLiteral("tarvolin-windows-%1.png").arg(size, 3, 10, QLatin1Char('0'));
-        ok = ok && Save(DrawIcon(size), icons.filePath(name), "PNG");
+        ok = ok && Save(DrawIcon(size), work.filePath(name), "PNG");
     }
     return ok ? 0 : 1;
 }

@@ -164,7 +164,7 @@ UI = [
      "double-size picture resampled at 1x"),
     ("ui/qt/images.cpp", "Qt::IgnoreAspectRatio, Qt::SmoothTransformation", "Qt::IgnoreAspectRatio, Qt::FastTransformation",
      "no smoothing"),
-    ("ui/qt/images.cpp", "QLatin1String(\"@2x.\")", "QLatin1String(\".\")", "natural picture enlarged"),
+    ("ui/qt/images.cpp", "return picture + QLatin1String(\"@2x\");", "return picture;", "natural picture enlarged"),
     ("ui/qt/images.cpp", "kDesktopIconSizes[] = {48, 128};", "kDesktopIconSizes[] = {48};", "no 128 px icon"),
     ("ui/scale_search.cpp", "kSparePixels = 1;", "kSparePixels = 0;", "text may touch the edge"),
     ("ui/scale_search.cpp", "    if (everyTextFits()) return 1;\n", "    return 1;\n", "never scaled"),
@@ -209,6 +209,9 @@ UI = [
      "picture(row.picture)->setAccessibleName(name);", "unchanged names told again"),
     ("ui/form2.cpp", "    if (window_.Caption(control) != caption) window_.SetCaption(control, caption);",
      "    window_.SetCaption(control, caption);", "unchanged captions written again"),
+    # A button pressed, then released outside it.
+    ("ui/qt/form2_window.cpp", "&QPushButton::clicked, this, handle", "&QPushButton::released, this, handle",
+     "a button pressed and released outside it presses it"),
 ]
 
 # The Windows front end, judged by the Windows build's tests under Wine.
@@ -243,7 +246,7 @@ WIN32 = [
     ("ui/win32/text_box.cpp", "        box->clickBringsFocus = GetFocus() != edit;\n", "", "a click never selects the placeholder"),
     ("ui/win32/text_box.cpp", "return !IsLocatorField(box->field) && IsEnterKeyDown(lParam) ? code | DLGC_WANTMESSAGE : code;",
      "return code;", "Enter in a result field presses Calculate"),
-    ("ui/win32/picture_box.cpp", "type.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;", "type.style = CS_HREDRAW | CS_VREDRAW;",
+    ("ui/win32/picture_box.cpp", ".style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW", ".style = CS_HREDRAW | CS_VREDRAW",
      "a double-click is two clicks"),
     ("ui/win32/picture_box.cpp", " && !(lParam & kKeyWasDown)) Click();", ") Click();", "a held key clicks again and again"),
     ("ui/win32/picture_box.cpp", "    if (!IntersectRect(&shown, &interior, &parent)) return;\n", "", "compass frame below the window"),
@@ -290,4 +293,11 @@ WIN32 = [
     ("ui/win32/system_functions.cpp", "SystemFunctions AsOnWindows7(const SystemFunctions&) { return SystemFunctions{}; }",
      "SystemFunctions AsOnWindows7(const SystemFunctions& system) { return system; }",
      "the tests as on Windows 7 run on Windows 10's functions"),
+    # Windows 8.1 on a monitor whose DPI is not the system's.
+    ("ui/win32/system_functions.h", "kEffectiveDpi = 0;", "kEffectiveDpi = 2;",
+     "on Windows 8.1 the monitor's raw DPI taken for the display's scale"),
+    # The whole text of the start-up failure box.
+    ("ui/win32/start_up.cpp", "shift >= 0; shift -= 4", "shift > 0; shift -= 4", "the error code without its last digit"),
+    ("ui/win32/start_up.cpp", "    if (error == 0) return text;\n", "",
+     "a failure without an error code told as the system's words for success"),
 ]

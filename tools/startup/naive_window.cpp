@@ -15,7 +15,7 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < 4; ++i) new QLabel(QStringLiteral("Label"), &window);
     for (int i = 0; i < 8; ++i) new QLineEdit(QStringLiteral("..."), &window);
     for (int i = 0; i < 2; ++i) new QPushButton(QStringLiteral("Button"), &window);
-    const char* images[] = {"compass.bmp", "flag_uk.jpg", "flag_it.jpg", "ruler.jpg"};
+    const char* images[] = {"compass.png", "flag_uk.jpg", "flag_it.jpg", "ruler.jpg"};
     for (const char* image : images) {
         auto* picture = new QLabel(&window);
         picture->setPixmap(QPixmap(QStringLiteral(TARVOLIN_IMAGES "/") + image));

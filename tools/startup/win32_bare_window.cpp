@@ -20,29 +20,29 @@ struct Control {
     const wchar_t* text;
     int left, top, width, height;  // twips
     bool visible;
-    int picture;  // RCDATA id of a picture box's image
+    const char16_t* picture;  // the RCDATA resource of a picture box's image
 };
 
 // The program's layout table, in twips.
 constexpr Control kControls[] = {
-    {L"STATIC", L"Locatore 1", 3600, 480, 1335, 375, true, 0},
-    {L"STATIC", L"Locatore 2", 3600, 960, 1335, 255, true, 0},
-    {L"STATIC", L"Km", 3600, 1440, 1095, 255, true, 0},
-    {L"STATIC", L"Puntamento", 3600, 1920, 1215, 255, true, 0},
-    {L"EDIT", L"...", 5040, 1800, 1215, 375, true, 0},
-    {L"EDIT", L"Text2", 3720, 4440, 1215, 375, false, 0},
-    {L"EDIT", L"JN61FV", 5040, 360, 1215, 375, true, 0},
-    {L"EDIT", L"Text4", 3720, 4920, 1215, 375, false, 0},
-    {L"EDIT", L"...", 5040, 840, 1215, 375, true, 0},
-    {L"EDIT", L"...", 5040, 1320, 1215, 375, true, 0},
-    {L"EDIT", L"Text7", 5160, 4440, 1095, 375, false, 0},
-    {L"EDIT", L"Text8", 5160, 4920, 1095, 375, false, 0},
-    {L"BUTTON", L"Calcola", 3480, 3000, 1575, 375, true, 0},
-    {L"BUTTON", L"Esci", 5160, 3000, 1455, 375, true, 0},
-    {nullptr, nullptr, 0, 0, 2775, 6400, true, IDR_COMPASS},
-    {nullptr, nullptr, 3360, 3720, 640, 370, true, IDR_FLAG_UK},
-    {nullptr, nullptr, 4440, 3720, 640, 375, true, IDR_FLAG_IT},
-    {nullptr, nullptr, 5400, 3650, 1540, 495, true, IDR_RULER},
+    {L"STATIC", L"Locatore 1", 3600, 480, 1335, 375, true, nullptr},
+    {L"STATIC", L"Locatore 2", 3600, 960, 1335, 255, true, nullptr},
+    {L"STATIC", L"Km", 3600, 1440, 1095, 255, true, nullptr},
+    {L"STATIC", L"Puntamento", 3600, 1920, 1215, 255, true, nullptr},
+    {L"EDIT", L"...", 5040, 1800, 1215, 375, true, nullptr},
+    {L"EDIT", L"Text2", 3720, 4440, 1215, 375, false, nullptr},
+    {L"EDIT", L"JN61FV", 5040, 360, 1215, 375, true, nullptr},
+    {L"EDIT", L"Text4", 3720, 4920, 1215, 375, false, nullptr},
+    {L"EDIT", L"...", 5040, 840, 1215, 375, true, nullptr},
+    {L"EDIT", L"...", 5040, 1320, 1215, 375, true, nullptr},
+    {L"EDIT", L"Text7", 5160, 4440, 1095, 375, false, nullptr},
+    {L"EDIT", L"Text8", 5160, 4920, 1095, 375, false, nullptr},
+    {L"BUTTON", L"Calcola", 3480, 3000, 1575, 375, true, nullptr},
+    {L"BUTTON", L"Esci", 5160, 3000, 1455, 375, true, nullptr},
+    {nullptr, nullptr, 0, 0, 2775, 6400, true, u"compass"},
+    {nullptr, nullptr, 3360, 3720, 640, 370, true, u"flag_uk"},
+    {nullptr, nullptr, 4440, 3720, 640, 375, true, u"flag_it"},
+    {nullptr, nullptr, 5400, 3650, 1540, 495, true, u"ruler"},
 };
 
 int Pixels(int twips, UINT dpi) { return MulDiv(twips, static_cast<int>(dpi), kTwipsPerInch); }
@@ -68,8 +68,8 @@ LRESULT CALLBACK PictureProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-HBITMAP PictureBitmap(int id) {
-    const ui::win32::ResourceBytes bytes = ui::win32::RcdataResource(id);
+HBITMAP PictureBitmap(const char16_t* name) {
+    const ui::win32::ResourceBytes bytes = ui::win32::RcdataResource(name);
     const auto pixels = ui::win32::DecodeImage(bytes.data, bytes.size);
     return pixels ? ui::win32::CreateBitmap(*pixels) : nullptr;
 }

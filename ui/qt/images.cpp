@@ -1,5 +1,6 @@
 #include "images.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -14,11 +15,18 @@ void ReadOnlyByItsSuffix(QImageReader& reader, const QString& resource) {
     reader.setAutoDetectImageFormat(false);
 }
 
-// ":/images/ruler.jpg" -> ":/images/ruler@2x.jpg", Qt's naming for a drawing at twice the size.
-QString DoubleSizeResource(const QString& resource) {
-    const QFileInfo info(resource);
-    return info.path() + QLatin1Char('/') + info.completeBaseName() + QLatin1String("@2x.") + info.suffix();
+// The built-in image file of a picture, in the format it comes in (tools/make-images):
+// ":/images/compass" -> ":/images/compass.png". Looked for suffix by suffix, since listing the
+// folder would cost 1 % of the program's start-up.
+QString ImageFile(const QString& picture) {
+    for (const QLatin1String suffix : {QLatin1String(".png"), QLatin1String(".jpg")}) {
+        if (QFile::exists(picture + suffix)) return picture + suffix;
+    }
+    return {};
 }
+
+// ":/images/ruler" -> ":/images/ruler@2x", Qt's naming for a drawing at twice the size.
+QString DoubleSizeResource(const QString& picture) { return picture + QLatin1String("@2x"); }
 
 // The desktop icon's larger images that the window icon carries too. Each is decoded and sent to
 // the display at every start, so the 256 px image stays in the icon theme alone, where docks that
@@ -48,10 +56,11 @@ QIcon LoadWindowIcon() {
     return icon;
 }
 
-Picture::Picture(const QString& resource) : resource_(resource), natural_(QPixmap::fromImage(LoadImage(resource))) {}
+Picture::Picture(const QString& resource)
+    : resource_(resource), natural_(QPixmap::fromImage(LoadImage(ImageFile(resource)))) {}
 
 const QImage& Picture::DoubleSize() const {
-    if (doubleSize_.isNull()) doubleSize_ = LoadImage(DoubleSizeResource(resource_));
+    if (doubleSize_.isNull()) doubleSize_ = LoadImage(ImageFile(DoubleSizeResource(resource_)));
     return doubleSize_;
 }
 

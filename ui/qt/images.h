@@ -16,9 +16,10 @@ QImage LoadImage(const QString& resource);
 // images of the desktop icon, for docks and task switchers.
 QIcon LoadWindowIcon();
 
-// One picture of the window. Its natural size is its image's size at one device pixel per window
-// unit. Beside it lies the same drawing at twice the size ("name@2x.ext"), read only the first
-// time a denser screen or a larger window asks for it.
+// One picture of the window, by its built-in name (":/images/compass", of the file compass.png).
+// Its natural size is its image's size at one device pixel per window unit. Beside it lies the
+// same drawing at twice the size ("name@2x", a PNG or a JPEG), read only the first time a denser
+// screen or a larger window asks for it.
 class Picture {
 public:
     Picture() = default;

@@ -63,17 +63,13 @@ HICON WindowIcon(HINSTANCE instance, int widthMetric, int heightMetric) {
                                          GetSystemMetrics(widthMetric), GetSystemMetrics(heightMetric), LR_SHARED));
 }
 
-bool RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
-    WNDCLASSEXW type{};
-    type.cbSize = sizeof type;
-    type.lpfnWndProc = procedure;
-    type.hInstance = instance;
-    type.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    type.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);  // the dialog background
-    type.hIcon = WindowIcon(instance, SM_CXICON, SM_CYICON);
-    type.hIconSm = WindowIcon(instance, SM_CXSMICON, SM_CYSMICON);
-    type.lpszClassName = kClassName;
-    return RegisterClassExW(&type) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+// The dialog background, and icons for the window until it has its own for its DPI.
+WindowClass Form2Class(HINSTANCE instance) {
+    return {.instance = instance,
+            .name = kClassName,
+            .background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
+            .icon = WindowIcon(instance, SM_CXICON, SM_CYICON),
+            .smallIcon = WindowIcon(instance, SM_CXSMICON, SM_CYSMICON)};
 }
 
 RECT PrimaryWorkArea() {
@@ -91,11 +87,13 @@ void SetDefaultLook(HWND button, bool isDefault) {
 }  // namespace
 
 Form2Window::Form2Window(HINSTANCE instance, const SystemFunctions& system) : system_(system) {
-    if (!RegisterWindowClass(instance, Procedure) || !PictureBox::RegisterClass(instance)) {
+    if (!RegisterWindowClass<Form2Window>(Form2Class(instance)) || !PictureBox::RegisterClass(instance)) {
         Fail(Failure::WindowClass);
         return;
     }
     const RECT work = PrimaryWorkArea();
+    // A window refused without an error code (by a hook, say) leaves the last one as it was.
+    SetLastError(ERROR_SUCCESS);
     // Made at its place on the primary monitor, so that it takes that monitor's DPI.
     CreateWindowExW(kExStyle, kClassName, Wide(std::u16string(kWindowTitle)), kStyle, work.left, work.top, 0, 0,
                     nullptr, nullptr, instance, this);
@@ -203,21 +201,15 @@ void Form2Window::CentreOnPrimaryWorkArea() const {
     SetWindowPos(window_, nullptr, at.x, at.y, frame.cx, frame.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-LRESULT CALLBACK Form2Window::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* form = static_cast<Form2Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        form->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-    }
-    auto* form = reinterpret_cast<Form2Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!form) return DefWindowProcW(window, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        form->window_ = nullptr;
-        form->controls_ = {};
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    return form->Handle(message, wParam, lParam);
+Form2Window* Form2Window::Attach(HWND window, void* form) {
+    auto* attached = static_cast<Form2Window*>(form);
+    attached->window_ = window;
+    return attached;
+}
+
+void Form2Window::Detach() {
+    window_ = nullptr;
+    controls_ = {};
 }
 
 LRESULT Form2Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -11,6 +11,7 @@
 
 #include "system_functions.h"
 #include "window_icons.h"
+#include "window_procedure.h"
 
 #include "ui/form2.h"
 #include "ui/window.h"
@@ -59,8 +60,10 @@ public:
     void Close() override;
 
 private:
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    template <typename> friend LRESULT CALLBACK WindowProcedure(HWND, UINT, WPARAM, LPARAM);
+    static Form2Window* Attach(HWND window, void* form);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void Detach();
     void CreateControls();
     HWND CreateControl(const ControlRow& row);
     void FitToDpi(UINT dpi);

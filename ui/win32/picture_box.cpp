@@ -1,7 +1,6 @@
 #include "picture_box.h"
 
 #include "picture_accessible.h"
-#include "resource.h"
 #include "resource_data.h"
 #include "smooth_scaling.h"
 #include "window_messages.h"
@@ -16,20 +15,12 @@ constexpr wchar_t kClassName[] = L"TarvolinPictureBox";
 // Bit 30 of a key message's lParam: the key was down before, so this one is the key's repeat.
 constexpr LPARAM kKeyWasDown = 1 << 30;
 
-struct PictureResources {
-    std::u16string_view file;
-    int natural, doubleSize;
-};
+// A picture's drawing at twice its size is the resource of the picture's name and this (the file
+// compass@2x.jpg is the resource compass_2x; see CMakeLists.txt).
+constexpr std::u16string_view kDoubleSizeSuffix = u"_2x";
 
-constexpr PictureResources kPictureResources[] = {
-    {u"compass.bmp", IDR_COMPASS, IDR_COMPASS_2X},
-    {u"flag_uk.jpg", IDR_FLAG_UK, IDR_FLAG_UK_2X},
-    {u"flag_it.jpg", IDR_FLAG_IT, IDR_FLAG_IT_2X},
-    {u"ruler.jpg", IDR_RULER, IDR_RULER_2X},
-};
-
-Pixels DecodeResource(int id) {
-    const ResourceBytes bytes = RcdataResource(id);
+Pixels DecodeResource(std::u16string_view name) {
+    const ResourceBytes bytes = RcdataResource(name);
     return DecodeImage(bytes.data, bytes.size).value_or(Pixels{});
 }
 
@@ -63,24 +54,18 @@ bool IsEnterKeyDown(LPARAM lParam) {
 }  // namespace
 
 bool PictureBox::RegisterClass(HINSTANCE instance) {
-    WNDCLASSEXW type{};
-    type.cbSize = sizeof type;
     // CS_DBLCLKS: the second press of a double-click comes as WM_LBUTTONDBLCLK, not as a press.
-    type.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
-    type.lpfnWndProc = Procedure;
-    type.hInstance = instance;
-    type.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    type.lpszClassName = kClassName;
-    return RegisterClassExW(&type) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    return RegisterWindowClass<PictureBox>(
+        {.instance = instance, .name = kClassName, .style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW});
 }
 
 struct PictureCreation {
-    std::u16string_view file;
+    std::u16string_view picture;
     const PictureNameRow* naming;
 };
 
-HWND PictureBox::Create(HWND parent, int id, std::u16string_view pictureFile, const PictureNameRow& naming) {
-    PictureCreation creation{pictureFile, &naming};
+HWND PictureBox::Create(HWND parent, int id, std::u16string_view picture, const PictureNameRow& naming) {
+    PictureCreation creation{picture, &naming};
     return CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0, parent,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                            reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), &creation);
@@ -93,15 +78,8 @@ PictureBox* PictureBox::Of(HWND window) {
     return reinterpret_cast<PictureBox*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
-PictureBox::PictureBox(HWND window, std::u16string_view pictureFile, const PictureNameRow& naming)
-    : window_(window), naming_(naming) {
-    for (const PictureResources& r : kPictureResources) {
-        if (r.file == pictureFile) {
-            naturalResource_ = r.natural;
-            doubleSizeResource_ = r.doubleSize;
-        }
-    }
-    natural_ = DecodeResource(naturalResource_);
+PictureBox::PictureBox(HWND window, std::u16string_view picture, const PictureNameRow& naming)
+    : window_(window), naming_(naming), picture_(picture), natural_(DecodeResource(picture_)) {
     MakeShownBitmap();
 }
 
@@ -119,7 +97,7 @@ void PictureBox::SetDeviceScale(double scale) {
 SIZE PictureBox::ShownPictureSize() const { return shownSize_; }
 
 const Pixels& PictureBox::DoubleSize() {
-    if (!doubleSize_) doubleSize_ = DecodeResource(doubleSizeResource_);
+    if (!doubleSize_) doubleSize_ = DecodeResource(picture_ + std::u16string(kDoubleSizeSuffix));
     return doubleSize_->width > 0 ? *doubleSize_ : natural_;
 }
 
@@ -188,20 +166,9 @@ void PictureBox::DrawFocusFrame(HDC dc, const RECT& interior) const {
     Fill(dc, shown.right - w, shown.top, shown.right, shown.bottom, COLOR_HIGHLIGHT);
 }
 
-LRESULT CALLBACK PictureBox::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const auto* creation = static_cast<const PictureCreation*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        SetWindowLongPtrW(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(new PictureBox(window, creation->file, *creation->naming)));
-    }
-    auto* picture = reinterpret_cast<PictureBox*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!picture) return DefWindowProcW(window, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        delete picture;
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    return picture->Handle(message, wParam, lParam);
+PictureBox* PictureBox::Attach(HWND window, void* creation) {
+    const auto* made = static_cast<const PictureCreation*>(creation);
+    return new PictureBox(window, made->picture, *made->naming);
 }
 
 LRESULT PictureBox::Handle(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -12,12 +12,14 @@
 #pragma once
 
 #include "wic_image.h"
+#include "window_procedure.h"
 
 #include "ui/caption_table.h"
 
 #include <windows.h>
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace ui::win32 {
@@ -26,10 +28,10 @@ class PictureBox {
 public:
     // Registers the window class once per process; false if that fails.
     static bool RegisterClass(HINSTANCE instance);
-    // A visible child of parent that takes the focus by Tab, showing the built-in picture file
-    // (the control table's name, such as "compass.bmp"), described by naming. Needs COM on the
+    // A visible child of parent that takes the focus by Tab, showing the built-in picture of the
+    // name (the control table's, such as "compass"), described by naming. Needs COM on the
     // thread (WIC).
-    static HWND Create(HWND parent, int id, std::u16string_view pictureFile, const PictureNameRow& naming);
+    static HWND Create(HWND parent, int id, std::u16string_view picture, const PictureNameRow& naming);
     // The picture box of a window, or nullptr when it is none.
     static PictureBox* Of(HWND window);
 
@@ -47,13 +49,15 @@ public:
     void Click() const;
 
 private:
-    PictureBox(HWND window, std::u16string_view pictureFile, const PictureNameRow& naming);
+    PictureBox(HWND window, std::u16string_view picture, const PictureNameRow& naming);
     PictureBox(const PictureBox&) = delete;
     PictureBox& operator=(const PictureBox&) = delete;
     ~PictureBox();
 
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    template <typename> friend LRESULT CALLBACK WindowProcedure(HWND, UINT, WPARAM, LPARAM);
+    static PictureBox* Attach(HWND window, void* creation);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void Detach() { delete this; }
     void Paint(HDC dc) const;
     void DrawFocusFrame(HDC dc, const RECT& interior) const;
     int DevicePixels(int units) const;
@@ -63,7 +67,7 @@ private:
     HWND window_;
     const PictureNameRow& naming_;
     Language language_ = Language::Italian;
-    int naturalResource_ = 0, doubleSizeResource_ = 0;
+    const std::u16string picture_;  // its name, which names its resources
     Pixels natural_;
     std::optional<Pixels> doubleSize_;  // read the first time a scale other than 1 asks for it
     double deviceScale_ = 1;

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <string_view>
 
 namespace ui::win32 {
 
@@ -12,7 +13,7 @@ struct ResourceBytes {
     std::size_t size = 0;
 };
 
-// The RCDATA resource `id` of the exe (or of `module`); empty when there is none.
-ResourceBytes RcdataResource(int id, HMODULE module = nullptr);
+// The RCDATA resource of the name (in any case) of the exe, or of `module`; empty when there is none.
+ResourceBytes RcdataResource(std::u16string_view name, HMODULE module = nullptr);
 
 }  // namespace ui::win32

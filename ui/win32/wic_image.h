@@ -1,4 +1,4 @@
-// Pictures decoded by the system: Windows Imaging Component (WIC) reads the program's BMP and JPEG
+// Pictures decoded by the system: Windows Imaging Component (WIC) reads the program's PNG and JPEG
 // files from memory (their RCDATA resources), so the program carries no decoder of its own.
 #pragma once
 

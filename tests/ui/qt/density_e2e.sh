@@ -13,7 +13,7 @@ pid=""
 trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
 
 # picture image left top width height (the box at scale 1, in pixels; a border of 2 all round)
-pictures="compass.bmp 0 0 185 427
+pictures="compass.png 0 0 185 427
 flag_uk.jpg 224 248 43 25
 flag_it.jpg 296 248 43 25
 ruler.jpg 360 243 103 33"
@@ -34,7 +34,7 @@ for scale in 1 2; do
 
   while read -r image left top width height; do
     source=$images/$image
-    [ "$scale" = 2 ] && source=$images/${image%.*}@2x.${image##*.}
+    [ "$scale" = 2 ] && source=$(echo "$images/${image%.*}"@2x.*)
     natural_width=$(identify -format '%w' "$source")
     natural_height=$(identify -format '%h' "$source")
     # The part of the picture inside the border and the window, in screen pixels.

@@ -1,7 +1,10 @@
 // The window as it opens: every control's kind and visibility, the title, the client size and the
 // images.
+#include "ui/qt/images.h"
 #include "ui/qt/picture_box.h"
 #include "window_fixture.h"
+
+#include "../pictures.h"
 
 #include <QDataStream>
 #include <QIcon>
@@ -34,7 +37,7 @@ const ExpectedControl kExpected[] = {
     {"Label1", Kind::Label},     {"Label2", Kind::Label},     {"Label3", Kind::Label},
     {"Label4", Kind::Label},     {"Text1", Kind::Field},      {"Text3", Kind::Field},
     {"Text5", Kind::Field},      {"Text6", Kind::Field},      {"Command1", Kind::Button},
-    {"Command2", Kind::Button},  {"Picture1", Kind::Picture, ":/images/compass.bmp"},
+    {"Command2", Kind::Button},  {"Picture1", Kind::Picture, ":/images/compass.png"},
     {"Picture2", Kind::Picture, ":/images/flag_uk.jpg"},      {"Picture3", Kind::Picture, ":/images/flag_it.jpg"},
     {"Picture4", Kind::Picture, ":/images/ruler.jpg"},
 };
@@ -138,32 +141,14 @@ TEST_F(WindowTest, PicturesAreNeitherScaledNorStretched) {
     EXPECT_EQ(Widget<PictureBox>("Picture4")->contentsRect().height(), 29);
 }
 
-struct ImageCase {
-    const char* resource;
-    const char* format;
-    QSize size;
-    int depth;
-};
-
-TEST(Images, FormatsAndPixelSizes) {
-    const ImageCase cases[] = {
-        {":/images/compass.bmp", "bmp", {208, 415}, 24},
-        {":/images/flag_uk.jpg", "jpeg", {40, 20}, 24},
-        {":/images/flag_it.jpg", "jpeg", {40, 20}, 24},
-        {":/images/ruler.jpg", "jpeg", {99, 35}, 24},
-    };
-    for (const ImageCase& c : cases) {
-        QImageReader reader(c.resource);
-        EXPECT_EQ(reader.format(), c.format) << c.resource;
-        EXPECT_EQ(reader.size(), c.size) << c.resource;
-        const QImage image = reader.read();
-        EXPECT_FALSE(image.isNull()) << c.resource;
-        EXPECT_FALSE(image.isGrayscale()) << c.resource;
+// Every picture at its natural size and in colour, as the window finds it by its name.
+TEST(Images, EveryPictureAtItsSize) {
+    for (const auto& [name, width, height] : pictures::kNaturalSizes) {
+        const QString resource = QStringLiteral(":/images/") + QLatin1String(name.data(), name.size());
+        const QImage image = ui::qt::Picture(resource).Natural().toImage();
+        EXPECT_EQ(image.size(), QSize(width, height)) << name;
+        EXPECT_FALSE(image.isGrayscale()) << name;
     }
-    QFile bmp(":/images/compass.bmp");
-    ASSERT_TRUE(bmp.open(QIODevice::ReadOnly));
-    const QByteArray header = bmp.read(30);
-    EXPECT_EQ(header[28], 24) << "compass bitmap bits per pixel";
 }
 
 TEST(Images, IconHoldsA256ColourAndA32BitImage) {
@@ -214,7 +199,7 @@ int DifferingPixels(const QImage& shown, QPoint origin, const QImage& expected, 
 TEST_F(WindowTest, PicturesAreSharpAtEveryDensity) {
     Field("Text3")->setFocus();  // the compass's focus frame would cover the picture's edge
     const std::pair<const char*, const char*> pictures[] = {
-        {"Picture1", ":/images/compass@2x.bmp"}, {"Picture2", ":/images/flag_uk@2x.jpg"},
+        {"Picture1", ":/images/compass@2x.jpg"}, {"Picture2", ":/images/flag_uk@2x.jpg"},
         {"Picture3", ":/images/flag_it@2x.jpg"}, {"Picture4", ":/images/ruler@2x.jpg"}};
     for (const auto& [name, doubleSize] : pictures) {
         auto* picture = Widget<PictureBox>(name);

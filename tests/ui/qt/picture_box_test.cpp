@@ -14,8 +14,8 @@ protected:
     PictureBox* Box(const char* name) const { return Widget<PictureBox>(name); }
 };
 
-// Beyond the behaviour table's clicks and keys: a press released outside, the right button, a held
-// space bar's repeats and a letter are no click.
+// Beyond the behaviour table's clicks and keys: the right button, a held space bar's repeats and a
+// letter are no click.
 TEST_F(PictureBoxTest, WhatIsNoClick) {
     struct Row {
         const char* what;
@@ -23,12 +23,6 @@ TEST_F(PictureBoxTest, WhatIsNoClick) {
         int clicks;
     };
     const Row rows[] = {
-        {"release outside",
-         [](QWidget* w) {
-             QTest::mousePress(w, Qt::LeftButton);
-             QTest::mouseRelease(w, Qt::LeftButton, {}, QPoint(w->width() + 5, w->height() / 2));
-         },
-         0},
         {"right button", [](QWidget* w) { QTest::mouseClick(w, Qt::RightButton); }, 0},
         {"held space bar repeating",
          [](QWidget* w) {

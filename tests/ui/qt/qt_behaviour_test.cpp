@@ -46,6 +46,15 @@ public:
             QTest::mouseRelease(Widget(control), Qt::LeftButton);
         });
     }
+    // As a mouse does it: pressed, moved off the control, released there.
+    void ReleaseOutside(Control control) override {
+        Act([&] {
+            const QPoint outside(Widget(control)->width() + 5, 5);
+            QTest::mousePress(Widget(control), Qt::LeftButton);
+            QTest::mouseMove(Widget(control), outside);
+            QTest::mouseRelease(Widget(control), Qt::LeftButton, {}, outside);
+        });
+    }
     void Focus(Control control) override { Act([&] { Widget(control)->setFocus(); }); }
     void Press(behaviour::Key key) override {
         Act([&] {

@@ -56,9 +56,9 @@ convert "$shot" -crop "$((client_right - client_left))x$title_height+$client_lef
 # focus frame (2 pixels wide), where Weston's pointer may lie over some 200 of its 72,393 pixels;
 # shifted by one pixel, some 50,000 differ.
 convert "$shot" -crop "177x409+$((client_left + 4))+$((client_top + 4))" +repage "$shots/compass.png"
-convert "$images/compass.bmp" -crop 177x409+2+2 +repage "$shots/compass-expected.png"
+convert "$images/compass.png" -crop 177x409+2+2 +repage "$shots/compass-expected.png"
 differing=$(compare -fuzz 1% -metric AE "$shots/compass.png" "$shots/compass-expected.png" null: 2>&1 || true)
-[ "$differing" -le 400 ] 2>/dev/null || fail "$differing pixels of the compass differ from compass.bmp"
+[ "$differing" -le 400 ] 2>/dev/null || fail "$differing pixels of the compass differ from compass.png"
 [ "$failed" -eq 0 ] && echo "PASS: on Weston at 800 x 480 the window ($window) shows its ${title_height} px title bar below" \
   "the panel and its whole client area ($client); the screenshot is $shot"
 exit "$failed"

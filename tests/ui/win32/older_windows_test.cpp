@@ -54,13 +54,41 @@ std::vector<std::string> Build(const Form2Window& form) {
     return lines;
 }
 
+// A monitor whose DPI is not the system's: 120, the display settings' 125 %, as the effective DPI
+// that the window asks for (MDT_EFFECTIVE_DPI); its raw and angular DPIs, which the window must
+// not take for it, are others.
+constexpr UINT kMonitorDpi = 120;
+constexpr int kEffectiveDpi = 0;
+HRESULT WINAPI DpiOfTheMonitor(HMONITOR, int type, UINT* x, UINT* y) {
+    *x = *y = type == kEffectiveDpi ? kMonitorDpi : 110;
+    return S_OK;
+}
+UINT WINAPI DpiOfAWindowOnTheMonitor(HWND) { return kMonitorDpi; }
+
+// Windows 8.1 on that monitor, and this system there, whose window's frame Windows 8.1 draws at
+// the system's DPI all the same.
+SystemFunctions AsOnWindows81OnTheMonitor() {
+    SystemFunctions system = ui::win32::AsOnWindows81();
+    system.getDpiForMonitor = DpiOfTheMonitor;
+    return system;
+}
+SystemFunctions ThisSystemOnTheMonitor() {
+    SystemFunctions system = SystemFunctions::OfThisSystem();
+    system.getDpiForWindow = DpiOfAWindowOnTheMonitor;
+    system.adjustWindowRectExForDpi = nullptr;
+    return system;
+}
+
 struct OlderSystem {
     const char* name;
     SystemFunctions functions;
+    SystemFunctions reference = SystemFunctions::OfThisSystem();  // this system, where the older one is
 };
 
 std::vector<OlderSystem> OlderSystems() {
-    return {{"Windows 8.1", ui::win32::AsOnWindows81()}, {"Windows 7", ui::win32::AsOnWindows7()}};
+    return {{"Windows 8.1", ui::win32::AsOnWindows81()},
+            {"Windows 7", ui::win32::AsOnWindows7()},
+            {"Windows 8.1 on a monitor of 120 dpi", AsOnWindows81OnTheMonitor(), ThisSystemOnTheMonitor()}};
 }
 
 // A monitor of another DPI: the message Windows sends, with the rectangle it proposes.
@@ -91,10 +119,9 @@ TEST_F(Win32WindowTest, OlderSystemsBuildTheSameWindow) {
     ASSERT_TRUE(system.getDpiForWindow && system.systemParametersInfoForDpi && system.adjustWindowRectExForDpi &&
                 system.getDpiForMonitor)
         << "this system lacks a function of Windows 10 1607: there is nothing to compare with";
-    const Form2Window reference(GetModuleHandleW(nullptr), system);
-    ASSERT_NE(reference.WindowHandle(), nullptr);
     for (const OlderSystem& older : OlderSystems()) {
         SCOPED_TRACE(older.name);
+        const Form2Window reference(GetModuleHandleW(nullptr), older.reference);
         const Form2Window form(GetModuleHandleW(nullptr), older.functions);
         ASSERT_NE(form.WindowHandle(), nullptr);
         EXPECT_EQ(Build(form), Build(reference));
@@ -105,7 +132,7 @@ TEST_F(Win32WindowTest, OlderSystemsFollowANewDpiAsThisOneDoes) {
     for (const OlderSystem& older : OlderSystems()) {
         for (const UINT dpi : {120u, 144u, 192u, 96u}) {
             SCOPED_TRACE(std::string(older.name) + " to " + std::to_string(dpi) + " dpi");
-            Form2Window reference(GetModuleHandleW(nullptr), SystemFunctions::OfThisSystem());
+            Form2Window reference(GetModuleHandleW(nullptr), older.reference);
             Form2Window form(GetModuleHandleW(nullptr), older.functions);
             MoveToDpi(reference, dpi);
             MoveToDpi(form, dpi);

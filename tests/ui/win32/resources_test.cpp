@@ -12,6 +12,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -42,10 +43,13 @@ struct GroupIconEntry {
 
 struct IconImage {
     int size, bitCount;
+    bool png = false;  // stored as a PNG file, as Windows reads the large ones since Vista
     bool operator==(const IconImage&) const = default;
 };
 
-void PrintTo(const IconImage& i, std::ostream* os) { *os << i.size << " px " << i.bitCount << " bit"; }
+void PrintTo(const IconImage& i, std::ostream* os) {
+    *os << i.size << " px " << i.bitCount << " bit" << (i.png ? " PNG" : "");
+}
 
 std::vector<IconImage> IconGroup(int id) {
     const std::string group = ResourceBytes(MAKEINTRESOURCEW(id), RT_GROUP_ICON);
@@ -55,20 +59,20 @@ std::vector<IconImage> IconGroup(int id) {
     for (WORD i = 0; i < count && 6 + (i + 1) * sizeof(GroupIconEntry) <= group.size(); ++i) {
         GroupIconEntry e;
         memcpy(&e, group.data() + 6 + i * sizeof e, sizeof e);
-        images.push_back({e.width == 0 ? 256 : e.width, e.bitCount});
+        const bool png = ResourceBytes(MAKEINTRESOURCEW(e.id), RT_ICON).starts_with("\x89PNG\r\n\x1a\n");
+        images.push_back({e.width == 0 ? 256 : e.width, e.bitCount, png});
     }
     return images;
 }
 
-TEST(ProgramResources, ProgramIconHasEveryShellSize) {
-    const std::vector<IconImage> expected = {{16, 32}, {20, 32}, {24, 32}, {32, 32},
-                                             {40, 32}, {48, 32}, {64, 32}, {256, 32}};
-    EXPECT_EQ(IconGroup(IDI_PROGRAM), expected);
-}
-
-TEST(ProgramResources, WindowIconIsTheTwo24PixelImages) {
-    const std::vector<IconImage> expected = {{24, 8}, {24, 32}};
-    EXPECT_EQ(IconGroup(IDI_WINDOW), expected);
+// The program file's icon holds exactly the sizes that Windows shell surfaces use, in 32-bit
+// colour, the 256 px image as PNG; the window's, the two 24 px images.
+TEST(ProgramResources, IconsHoldTheirSizes) {
+    const std::vector<IconImage> program = {{16, 32}, {20, 32}, {24, 32}, {32, 32},
+                                            {40, 32}, {48, 32}, {64, 32}, {256, 32, true}};
+    EXPECT_EQ(IconGroup(IDI_PROGRAM), program);
+    const std::vector<IconImage> window = {{24, 8}, {24, 32}};
+    EXPECT_EQ(IconGroup(IDI_WINDOW), window);
 }
 
 // The system picks the image of the size asked for, the PNG one included.
@@ -89,33 +93,18 @@ TEST(ProgramResources, ProgramIconLoadsAtEachSize) {
     }
 }
 
-struct PictureCase {
-    int id;
-    const char* file;
-};
-
-void PrintTo(const PictureCase& c, std::ostream* os) { *os << c.file; }
-
-class Pictures : public testing::TestWithParam<PictureCase> {};
-
-TEST_P(Pictures, ResourceHoldsTheFileUnchanged) {
-    const std::string file = FileBytes(std::string(TARVOLIN_IMAGES_DIR) + "/" + GetParam().file);
-    ASSERT_FALSE(file.empty()) << "cannot read " << GetParam().file;
-    EXPECT_TRUE(ResourceBytes(MAKEINTRESOURCEW(GetParam().id), RT_RCDATA) == file);
+// Each picture's file, named by its stem (compass@2x.jpg as compass_2x).
+TEST(ProgramResources, PicturesHoldTheirFilesUnchanged) {
+    const std::pair<const wchar_t*, const char*> pictures[] = {
+        {L"compass", "compass.png"}, {L"compass_2x", "compass@2x.jpg"}, {L"flag_uk", "flag_uk.jpg"},
+        {L"flag_uk_2x", "flag_uk@2x.jpg"}, {L"flag_it", "flag_it.jpg"}, {L"flag_it_2x", "flag_it@2x.jpg"},
+        {L"ruler", "ruler.jpg"}, {L"ruler_2x", "ruler@2x.jpg"}};
+    for (const auto& [name, file] : pictures) {
+        const std::string bytes = FileBytes(std::string(TARVOLIN_IMAGES_DIR) + "/" + file);
+        ASSERT_FALSE(bytes.empty()) << "cannot read " << file;
+        EXPECT_TRUE(ResourceBytes(name, RT_RCDATA) == bytes) << file;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Every, Pictures,
-    testing::Values(PictureCase{IDR_COMPASS, "compass.bmp"}, PictureCase{IDR_COMPASS_2X, "compass@2x.bmp"},
-                    PictureCase{IDR_FLAG_UK, "flag_uk.jpg"}, PictureCase{IDR_FLAG_UK_2X, "flag_uk@2x.jpg"},
-                    PictureCase{IDR_FLAG_IT, "flag_it.jpg"}, PictureCase{IDR_FLAG_IT_2X, "flag_it@2x.jpg"},
-                    PictureCase{IDR_RULER, "ruler.jpg"}, PictureCase{IDR_RULER_2X, "ruler@2x.jpg"}),
-    [](const auto& info) {
-        std::string name = info.param.file;
-        for (char& c : name)
-            if (!isalnum(static_cast<unsigned char>(c))) c = '_';
-        return name;
-    });
 
 // The version block, read the documented way: a copy of the exe's version resource.
 std::vector<char> VersionBlock() {

@@ -1,5 +1,6 @@
 // The pictures as WIC decodes them from the exe's resources under Windows (or Wine).
-#include "ui/win32/resource.h"
+#include "../pictures.h"
+
 #include "ui/win32/resource_data.h"
 #include "ui/win32/wic_image.h"
 
@@ -25,8 +26,8 @@ protected:
     static void TearDownTestSuite() { CoUninitialize(); }
 };
 
-std::optional<Pixels> DecodeResource(int id) {
-    const ui::win32::ResourceBytes bytes = ui::win32::RcdataResource(id);
+std::optional<Pixels> DecodeResource(std::u16string_view name) {
+    const ui::win32::ResourceBytes bytes = ui::win32::RcdataResource(name);
     if (!bytes.data) return std::nullopt;
     return DecodeImage(bytes.data, bytes.size);
 }
@@ -44,83 +45,21 @@ Colour At(const Pixels& p, int x, int y) {
     return {px[0], px[1], px[2], px[3]};
 }
 
-// --- Every picture at its size ---
+// --- Every picture and its drawing at twice the size (named name_2x), at their sizes ---
 
-struct SizeCase {
-    const char* name;
-    int id, width, height;
-};
-
-void PrintTo(const SizeCase& c, std::ostream* os) { *os << c.name; }
-
-class PictureSizes : public WicImage, public testing::WithParamInterface<SizeCase> {};
-
-TEST_P(PictureSizes, DecodeToTheirSize) {
-    const SizeCase& c = GetParam();
-    const std::optional<Pixels> p = DecodeResource(c.id);
-    ASSERT_TRUE(p.has_value());
-    EXPECT_EQ(p->width, c.width);
-    EXPECT_EQ(p->height, c.height);
-    EXPECT_EQ(p->bgra.size(), static_cast<std::size_t>(c.width) * c.height * 4);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Every, PictureSizes,
-    testing::Values(SizeCase{"Compass", IDR_COMPASS, 208, 415}, SizeCase{"Compass2x", IDR_COMPASS_2X, 416, 830},
-                    SizeCase{"FlagUk", IDR_FLAG_UK, 40, 20}, SizeCase{"FlagUk2x", IDR_FLAG_UK_2X, 80, 40},
-                    SizeCase{"FlagIt", IDR_FLAG_IT, 40, 20}, SizeCase{"FlagIt2x", IDR_FLAG_IT_2X, 80, 40},
-                    SizeCase{"Ruler", IDR_RULER, 99, 35}, SizeCase{"Ruler2x", IDR_RULER_2X, 198, 70}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-// --- The bitmap exactly: against the pixels the BMP file itself holds ---
-
-// The pixels of a 24-bit bottom-up BMP file as written by the image generator, read directly.
-std::optional<Pixels> ReadBmp24(const std::uint8_t* file, std::size_t size) {
-    BITMAPFILEHEADER header;
-    BITMAPINFOHEADER info;
-    if (size < sizeof header + sizeof info) return std::nullopt;
-    std::memcpy(&header, file, sizeof header);
-    std::memcpy(&info, file + sizeof header, sizeof info);
-    if (header.bfType != 0x4d42 || info.biBitCount != 24 || info.biCompression != BI_RGB || info.biHeight <= 0)
-        return std::nullopt;
-    const std::size_t rowBytes = (static_cast<std::size_t>(info.biWidth) * 3 + 3) / 4 * 4;
-    if (header.bfOffBits + rowBytes * info.biHeight > size) return std::nullopt;
-    Pixels p;
-    p.width = info.biWidth;
-    p.height = info.biHeight;
-    p.bgra.resize(static_cast<std::size_t>(p.width) * p.height * 4);
-    for (int y = 0; y < p.height; ++y) {
-        const std::uint8_t* row = file + header.bfOffBits + rowBytes * (p.height - 1 - y);  // bottom-up
-        for (int x = 0; x < p.width; ++x) {
-            std::uint8_t* out = &p.bgra[(static_cast<std::size_t>(y) * p.width + x) * 4];
-            std::memcpy(out, row + x * 3, 3);
-            out[3] = 255;
+TEST_F(WicImage, EveryPictureDecodesToItsSize) {
+    for (const auto& [name, width, height] : pictures::kNaturalSizes) {
+        for (const int scale : {1, 2}) {
+            SCOPED_TRACE(testing::Message() << name << " at " << scale);
+            const std::u16string resource = std::u16string(name.begin(), name.end()) + (scale == 2 ? u"_2x" : u"");
+            const std::optional<Pixels> p = DecodeResource(resource);
+            ASSERT_TRUE(p.has_value());
+            EXPECT_EQ(p->width, width * scale);
+            EXPECT_EQ(p->height, height * scale);
+            EXPECT_EQ(p->bgra.size(), static_cast<std::size_t>(p->width) * p->height * 4);
         }
     }
-    return p;
 }
-
-class BitmapPictures : public WicImage, public testing::WithParamInterface<int> {};
-
-TEST_P(BitmapPictures, DecodeToTheFilesOwnPixels) {
-    const ui::win32::ResourceBytes bytes = ui::win32::RcdataResource(GetParam());
-    ASSERT_NE(bytes.data, nullptr);
-    const std::optional<Pixels> expected = ReadBmp24(static_cast<const std::uint8_t*>(bytes.data), bytes.size);
-    ASSERT_TRUE(expected.has_value()) << "not a 24-bit bottom-up BMP";
-    const std::optional<Pixels> decoded = DecodeImage(bytes.data, bytes.size);
-    ASSERT_TRUE(decoded.has_value());
-    ASSERT_EQ(decoded->width, expected->width);
-    ASSERT_EQ(decoded->height, expected->height);
-    for (int y = 0; y < expected->height; ++y)
-        for (int x = 0; x < expected->width; ++x)
-            ASSERT_EQ(std::memcmp(&decoded->bgra[(static_cast<std::size_t>(y) * expected->width + x) * 4],
-                                  &expected->bgra[(static_cast<std::size_t>(y) * expected->width + x) * 4], 4),
-                      0)
-                << "pixel " << x << ", " << y << ": " << At(*decoded, x, y) << " instead of " << At(*expected, x, y);
-}
-
-INSTANTIATE_TEST_SUITE_P(Compass, BitmapPictures, testing::Values(IDR_COMPASS, IDR_COMPASS_2X),
-                         [](const auto& info) { return info.param == IDR_COMPASS ? "Scale1" : "Scale2"; });
 
 // --- The photographs: colours where the drawing puts them ---
 
@@ -134,7 +73,8 @@ struct Sample {
 
 struct JpegCase {
     const char* name;
-    int id, scale;
+    std::u16string_view resource;
+    int scale;
     std::vector<Sample> samples;
     int tolerance;  // per channel: JPEG's loss at quality 90 to 92, and the generator's grain
 };
@@ -145,7 +85,7 @@ class JpegPictures : public WicImage, public testing::WithParamInterface<JpegCas
 
 TEST_P(JpegPictures, ColoursWhereTheDrawingPutsThem) {
     const JpegCase& c = GetParam();
-    const std::optional<Pixels> p = DecodeResource(c.id);
+    const std::optional<Pixels> p = DecodeResource(c.resource);
     ASSERT_TRUE(p.has_value());
     for (const Sample& s : c.samples) {
         // The middle of the scale x scale pixels that one generator pixel became.
@@ -174,12 +114,12 @@ const std::vector<Sample> kRulerWood = {{"wood between the scales", 80, 22, kWoo
 
 INSTANTIATE_TEST_SUITE_P(
     Photographs, JpegPictures,
-    testing::Values(JpegCase{"FlagIt", IDR_FLAG_IT, 1, kItalianBands, 16},
-                    JpegCase{"FlagIt2x", IDR_FLAG_IT_2X, 2, kItalianBands, 16},
-                    JpegCase{"FlagUk", IDR_FLAG_UK, 1, kUnionFlag, 20},
-                    JpegCase{"FlagUk2x", IDR_FLAG_UK_2X, 2, kUnionFlag, 20},
-                    JpegCase{"Ruler", IDR_RULER, 1, kRulerWood, 28},
-                    JpegCase{"Ruler2x", IDR_RULER_2X, 2, kRulerWood, 28}),
+    testing::Values(JpegCase{"FlagIt", u"flag_it", 1, kItalianBands, 16},
+                    JpegCase{"FlagIt2x", u"flag_it_2x", 2, kItalianBands, 16},
+                    JpegCase{"FlagUk", u"flag_uk", 1, kUnionFlag, 20},
+                    JpegCase{"FlagUk2x", u"flag_uk_2x", 2, kUnionFlag, 20},
+                    JpegCase{"Ruler", u"ruler", 1, kRulerWood, 28},
+                    JpegCase{"Ruler2x", u"ruler_2x", 2, kRulerWood, 28}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // --- What is not a picture, and the bitmap for drawing ---
@@ -189,7 +129,7 @@ TEST_F(WicImage, BytesThatAreNoPictureGiveNothing) {
     EXPECT_FALSE(DecodeImage(garbage, sizeof garbage).has_value());
     EXPECT_FALSE(DecodeImage(garbage, 0).has_value());
     EXPECT_FALSE(DecodeImage(nullptr, 100).has_value());
-    const ui::win32::ResourceBytes jpeg = ui::win32::RcdataResource(IDR_FLAG_IT);
+    const ui::win32::ResourceBytes jpeg = ui::win32::RcdataResource(u"flag_it");
     ASSERT_NE(jpeg.data, nullptr);
     EXPECT_FALSE(DecodeImage(jpeg.data, 16).has_value()) << "the first 16 bytes of a JPEG";
 }
@@ -198,7 +138,7 @@ COLORREF Rgb(const Colour& c) { return RGB(c.red, c.green, c.blue); }
 
 // GDI reads the bitmap's rows the way they were decoded: the compass's top row on top.
 TEST_F(WicImage, BitmapHoldsThePixelsTopDown) {
-    const std::optional<Pixels> p = DecodeResource(IDR_COMPASS);
+    const std::optional<Pixels> p = DecodeResource(u"compass");
     ASSERT_TRUE(p.has_value());
     HBITMAP bitmap = ui::win32::CreateBitmap(*p);
     ASSERT_NE(bitmap, nullptr);

@@ -294,6 +294,18 @@ void Win32Driver::DoubleClick(ui::Control control) {
     Act([&] { MouseClick(control, std::nullopt, true); });
 }
 
+// Pressed near the control's top-left corner, moved off it and released there.
+void Win32Driver::ReleaseOutside(ui::Control control) {
+    Act([&] {
+        const LPARAM outside = MAKELPARAM(-20, 5);
+        PostMessageW(Handle(control), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+        Pump(window_);
+        PostMessageW(Handle(control), WM_MOUSEMOVE, MK_LBUTTON, outside);
+        PostMessageW(Handle(control), WM_LBUTTONUP, 0, outside);
+        Pump(window_);
+    });
+}
+
 void Win32Driver::Focus(ui::Control control) {
     Act([&] { FocusNow(control); });
 }

@@ -67,6 +67,7 @@ public:
     void Copy(std::u16string_view text) override;
     void Click(ui::Control control) override;
     void DoubleClick(ui::Control control) override;
+    void ReleaseOutside(ui::Control control) override;
     void Focus(ui::Control control) override;
     void Press(behaviour::Key key) override;
     void Keys(std::u16string_view keys) override;

@@ -19,7 +19,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 if(CMAKE_CROSSCOMPILING)
-  # The package of a cross build (cmake/toolchain-aarch64-linux-gnu.cmake): dpkg-shlibdeps finds the
+  # The package of a cross build (cmake/toolchain-linux-cross.cmake): dpkg-shlibdeps finds the
   # libraries in the root built against, and scripts/package hands it the root's dpkg database.
   set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${TARVOLIN_DEBIAN_ARCH})
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS

@@ -216,45 +216,74 @@ i386_wine_root() {
 apt-get install --no-install-recommends ${TARVOLIN_I386_ROOT_PACKAGES[*]}" make_i386_wine_root
 }
 
-# --- arm64 (Raspberry Pi OS bookworm and other ARM Linux): cross-built, run under qemu-user ---
+# --- ARM Linux (Raspberry Pi OS bookworm: arm64, and armhf on 32-bit systems): cross-built, run
+# under qemu-user. One machinery for both architectures, ARCH being Debian's name of one. ---
 
-# On this machine: the cross compiler, the emulator (named on every run: no binfmt handler is
-# registered), mmdebstrap for the arm64 roots, and for the tests the packages scripts/test already
-# has (Xvfb, xdotool, the AT-SPI bus).
-TARVOLIN_ARM64_PACKAGES=(g++-aarch64-linux-gnu binutils-aarch64-linux-gnu qemu-user-static mmdebstrap)
+# The ARM architectures the project builds for, as Debian names them.
+TARVOLIN_ARM_ARCHES=(arm64 armhf)
 
-# In the build root: Qt and the C++ libraries to build against, GoogleTest, and the fonts the Qt
+# On this machine: the cross compilers, the emulators (named on every run: no binfmt handler is
+# registered), mmdebstrap for the roots, and for the tests the packages scripts/test already has
+# (Xvfb, xdotool, the AT-SPI bus).
+TARVOLIN_ARM_PACKAGES=(
+  g++-aarch64-linux-gnu binutils-aarch64-linux-gnu g++-arm-linux-gnueabihf binutils-arm-linux-gnueabihf
+  qemu-user-static mmdebstrap
+)
+
+# In the build roots: Qt and the C++ libraries to build against, GoogleTest, and the fonts the Qt
 # tests lay the window out in, as on this machine.
-TARVOLIN_ARM64_ROOT_PACKAGES=(
+TARVOLIN_ARM_ROOT_PACKAGES=(
   qt6-base-dev libc6-dev libstdc++-12-dev libgl-dev libgtest-dev fonts-dejavu-core fonts-cantarell
 )
 
-# ensure_arm64_root NAME PACKAGES...: prints the directory of the arm64 root NAME that holds
+# arm_triplet ARCH: the GNU triplet of ARCH, which names its cross compiler, its CMake toolchain file
+# and its folder of libraries (the multiarch one).
+arm_triplet() {
+  case $1 in
+    arm64) echo aarch64-linux-gnu ;;
+    armhf) echo arm-linux-gnueabihf ;;
+    *) echo "error: no ARM architecture $1 (${TARVOLIN_ARM_ARCHES[*]})" >&2; return 1 ;;
+  esac
+}
+
+# arm_emulator ARCH: the qemu-user program that runs ARCH's programs.
+arm_emulator() {
+  case $1 in
+    arm64) echo qemu-aarch64-static ;;
+    armhf) echo qemu-arm-static ;;
+    *) echo "error: no ARM architecture $1 (${TARVOLIN_ARM_ARCHES[*]})" >&2; return 1 ;;
+  esac
+}
+
+# ensure_arm_root ARCH NAME PACKAGES...: prints the directory of the ARCH root ARCH-NAME that holds
 # PACKAGES and what they depend on, from the machine's Debian mirror (bookworm, as Raspberry Pi OS
-# bookworm is: glibc 2.36, Qt 6.4.2), made once and kept (ensure_root).
-ensure_arm64_root() {
-  local name=$1
-  shift
+# bookworm is: glibc 2.36, Qt 6.4.2), made once and kept (ensure_root). The security archive joins
+# for arm64 only: this machine's mirror of it serves armhf indexes that fail their size check, so
+# the armhf roots come from the main archive alone.
+ensure_arm_root() {
+  local arch=$1 name=$2
+  shift 2
+  arm_triplet "$arch" >/dev/null || return 1
   local main security
   main=$(debian_mirror bookworm)
   security=$(debian_mirror bookworm-security)
   if [ -z "$main" ]; then
-    echo "error: no Debian mirror for bookworm in the machine's apt sources, so no arm64 root" >&2
+    echo "error: no Debian mirror for bookworm in the machine's apt sources, so no $arch root" >&2
     return 1
   fi
-  arm64_root_sources=("deb $main bookworm main")
-  [ -n "$security" ] && arm64_root_sources+=("deb $security bookworm-security main")
-  arm64_root_options=(--variant=extract --architectures=arm64 --skip=cleanup/apt/cache
+  arm_root_sources=("deb $main bookworm main")
+  [ -n "$security" ] && [ "$arch" = arm64 ] && arm_root_sources+=("deb $security bookworm-security main")
+  arm_root_options=(--variant=extract --architectures="$arch" --skip=cleanup/apt/cache
     --include="$(IFS=,; echo "$*")")
-  ensure_root "$name" "${arm64_root_options[*]} ${arm64_root_sources[*]}; dpkg database 1" make_arm64_root
+  ensure_root "$arch-$name" "${arm_root_options[*]} ${arm_root_sources[*]}; dpkg database 1" make_arm_root
 }
 
-# make_arm64_root DIR: the root of arm64_root_options and arm64_root_sources in DIR. The extract
-# variant only unpacks: it runs nothing of arm64. A dpkg database of what it unpacked is written
-# (record_dpkg_database), and fontconfig gets a cache folder of the root's own, so that arm64
-# programs write their font caches there and not into this machine's.
-make_arm64_root() {
-  mmdebstrap "${arm64_root_options[@]}" bookworm "$1" "${arm64_root_sources[@]}" || return 1
+# make_arm_root DIR: the root of arm_root_options and arm_root_sources in DIR. The extract variant
+# only unpacks: it runs nothing of the root's architecture. A dpkg database of what it unpacked is
+# written (record_dpkg_database), and fontconfig gets a cache folder of the root's own, so that
+# the root's programs write their font caches there and not into this machine's.
+make_arm_root() {
+  mmdebstrap "${arm_root_options[@]}" bookworm "$1" "${arm_root_sources[@]}" || return 1
   record_dpkg_database "$1" || return 1
   mkdir -p "$1/var/cache/fontconfig"
 }

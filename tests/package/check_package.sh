@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the Debian packages the way scripts/package does (with Qt as the only library the build
 # may find) and checks each as Debian would: its control fields, its files, and lintian. On amd64
-# the arm64 package too: the same files and fields, its own Depends, and its program, unpacked into
-# an arm64 root that holds nothing but those Depends, starts and ends there under qemu-user
-# (smoke_exit.sh).
+# the ARM packages too (arm64, armhf): the same files and fields, their own Depends, a program built
+# for the processor and floating-point unit of the root's own libraries, and the program, unpacked
+# into a root of the architecture that holds nothing but those Depends, starts and ends there
+# under qemu-user (smoke_exit.sh).
 #   check_package.sh PROJECT_VERSION
 set -euo pipefail
 version=$1
@@ -57,31 +58,61 @@ check_deb() {
 native=$(dpkg --print-architecture)
 check_deb "$native"
 [ "$native" = amd64 ] || { [ "$failed" -eq 0 ] && echo "PASS: $(basename "$deb"): fields, files and lintian; built with Qt alone"; exit "$failed"; }
-check_deb arm64
-amd64=$dist/tarvolin_${version}_amd64.deb arm64=$dist/tarvolin_${version}_arm64.deb
-# The same files, and the same fields but for those of the architecture.
-[ "$(dpkg-deb --contents "$amd64" | awk '{print $NF}')" = "$(dpkg-deb --contents "$arm64" | awk '{print $NF}')" ] ||
-  fail "the arm64 package's files are not the amd64 one's"
+amd64=$dist/tarvolin_${version}_amd64.deb
+
+# A package's fields but for those of the architecture.
 common_fields() { dpkg-deb --field "$1" | grep -Ev '^(Architecture|Depends|Installed-Size):'; }
-[ "$(common_fields "$amd64")" = "$(common_fields "$arm64")" ] || fail "the packages' fields differ:"$'\n'"$(
-  diff <(common_fields "$amd64") <(common_fields "$arm64"))"
-# Built against bookworm: no glibc newer than Raspberry Pi OS bookworm's 2.36.
-libc=$(dpkg-deb --field "$arm64" Depends | sed -n 's/.*libc6 (>= \([^)]*\)).*/\1/p')
-[ -n "$libc" ] && dpkg --compare-versions "$libc" le 2.36 || fail "the arm64 package asks for libc6 (>= ${libc:-?})"
+# The processor, floating-point unit and calling convention the program was built for (the ARM
+# build attributes; none on arm64).
+build_attributes() {
+  "$1-readelf" -A "$2" | grep -E 'Tag_(CPU_arch|FP_arch|Advanced_SIMD_arch|ABI_VFP_args):' || true
+}
 
-# A root with the Depends alone (each first alternative), kept between runs; the package unpacked
-# into a copy of it, and its program started there.
-depends=$(dpkg-deb --field "$arm64" Depends | tr ',' '\n' | sed 's/|.*//; s/(.*)//; s/[[:space:]]//g' | sort | tr '\n' ' ')
-# shellcheck disable=SC2086
-depends_root=$(ensure_arm64_root arm64-tarvolin-depends $depends) || { echo "FAIL: no root of the Depends"; exit 1; }
-fresh=$dist/fresh-arm64
-cp -al "$depends_root" "$fresh"
-dpkg-deb --extract "$arm64" "$fresh"
-printf '#!/bin/sh\nexec "%s" "%s" "%s" "$@"\n' "$root/scripts/qemu-run" "$fresh" "$fresh/usr/bin/tarvolin" >"$dist/tarvolin"
-chmod +x "$dist/tarvolin"
-env DISPLAY= WAYLAND_DISPLAY= "$root/tests/ui/qt/smoke_exit.sh" "$dist/tarvolin" "$fresh/usr/share/applications/$id.desktop" ||
-  fail "the arm64 program, installed in a root with its Depends alone ($depends), did not start and end as it should"
+# check_cross_deb ARCH: the package for ARCH against the amd64 one, and its program in a root of ARCH.
+check_cross_deb() {
+  local arch=$1 cross triplet libc depends depends_root fresh
+  check_deb "$arch"
+  cross=$dist/tarvolin_${version}_$arch.deb
+  [ -f "$cross" ] || return
+  triplet=$(arm_triplet "$arch")
+  # The same files, and the same fields but for those of the architecture.
+  [ "$(dpkg-deb --contents "$amd64" | awk '{print $NF}')" = "$(dpkg-deb --contents "$cross" | awk '{print $NF}')" ] ||
+    fail "the $arch package's files are not the amd64 one's"
+  [ "$(common_fields "$amd64")" = "$(common_fields "$cross")" ] || fail "the packages' fields differ:"$'\n'"$(
+    diff <(common_fields "$amd64") <(common_fields "$cross"))"
+  # Built against bookworm: no glibc newer than Raspberry Pi OS bookworm's 2.36.
+  libc=$(dpkg-deb --field "$cross" Depends | sed -n 's/.*libc6 (>= \([^)]*\)).*/\1/p')
+  [ -n "$libc" ] && dpkg --compare-versions "$libc" le 2.36 || fail "the $arch package asks for libc6 (>= ${libc:-?})"
 
-[ "$failed" -eq 0 ] && echo "PASS: tarvolin_${version}_{amd64,arm64}.deb: fields, files and lintian, built with Qt alone; the" \
-  "same files and fields; the arm64 program starts and ends in a root of its Depends alone ($depends)"
+  # A root with the Depends alone (each first alternative), kept between runs; the package unpacked
+  # into a copy of it, and its program started there.
+  depends=$(dpkg-deb --field "$cross" Depends | tr ',' '\n' | sed 's/|.*//; s/(.*)//; s/[[:space:]]//g' | sort | tr '\n' ' ')
+  # shellcheck disable=SC2086
+  depends_root=$(ensure_arm_root "$arch" tarvolin-depends $depends) || { fail "no $arch root of the Depends"; return; }
+  fresh=$dist/fresh-$arch
+  cp -al "$depends_root" "$fresh"
+  dpkg-deb --extract "$cross" "$fresh"
+  # Built for what Debian's own libraries of the architecture are built for (armhf: ARMv7,
+  # VFPv3-D16 without NEON, hard float), so that it runs wherever they do.
+  [ "$(build_attributes "$triplet" "$fresh/usr/bin/tarvolin")" = \
+    "$(build_attributes "$triplet" "$fresh/usr/lib/$triplet/libstdc++.so.6")" ] ||
+    fail "the $arch program is built for another processor than Debian's libraries:"$'\n'"$(
+      diff <(build_attributes "$triplet" "$fresh/usr/lib/$triplet/libstdc++.so.6") \
+           <(build_attributes "$triplet" "$fresh/usr/bin/tarvolin"))"
+  printf '#!/bin/sh\nexec "%s" %s "%s" "%s" "$@"\n' "$root/scripts/qemu-run" "$arch" "$fresh" "$fresh/usr/bin/tarvolin" \
+    >"$dist/tarvolin-$arch"
+  chmod +x "$dist/tarvolin-$arch"
+  env DISPLAY= WAYLAND_DISPLAY= "$root/tests/ui/qt/smoke_exit.sh" "$dist/tarvolin-$arch" "$fresh/usr/share/applications/$id.desktop" ||
+    fail "the $arch program, installed in a root with its Depends alone ($depends), did not start and end as it should"
+  passed+=("$arch: Depends $depends")
+}
+
+passed=()
+for arch in "${TARVOLIN_ARM_ARCHES[@]}"; do
+  check_cross_deb "$arch"
+done
+
+[ "$failed" -eq 0 ] && echo "PASS: tarvolin_${version}_{amd64,$(IFS=,; echo "${TARVOLIN_ARM_ARCHES[*]}")}.deb: fields, files" \
+  "and lintian, built with Qt alone; the same files and fields; each ARM program built for its Debian's processor, and" \
+  "started and ended in a root of its Depends alone (${passed[*]})"
 exit "$failed"

@@ -15,11 +15,11 @@ void ReadOnlyByItsSuffix(QImageReader& reader, const QString& resource) {
     reader.setAutoDetectImageFormat(false);
 }
 
-// The built-in image file of a picture, in the format it comes in (tools/make-images):
-// ":/images/compass" -> ":/images/compass.png". Looked for suffix by suffix, since listing the
-// folder would cost 1 % of the program's start-up.
+// The built-in image file of a picture, in the format it is built in (a bitmap for a PNG of
+// images/, see CMakeLists.txt): ":/images/compass" -> ":/images/compass.bmp". Looked for suffix by
+// suffix, since listing the folder would cost 1 % of the program's start-up.
 QString ImageFile(const QString& picture) {
-    for (const QLatin1String suffix : {QLatin1String(".png"), QLatin1String(".jpg")}) {
+    for (const QLatin1String suffix : {QLatin1String(".bmp"), QLatin1String(".jpg")}) {
         if (QFile::exists(picture + suffix)) return picture + suffix;
     }
     return {};

@@ -32,12 +32,13 @@ struct ExpectedControl {
 };
 
 // The hidden coordinate fields have no widget: their texts are held without one. (Where each
-// control lies and what it shows at first are rows of the behaviour table.)
+// control lies and what it shows at first are rows of the behaviour table.) The compass, built in
+// as a bitmap, shows its PNG pixel for pixel.
 const ExpectedControl kExpected[] = {
     {"Label1", Kind::Label},     {"Label2", Kind::Label},     {"Label3", Kind::Label},
     {"Label4", Kind::Label},     {"Text1", Kind::Field},      {"Text3", Kind::Field},
     {"Text5", Kind::Field},      {"Text6", Kind::Field},      {"Command1", Kind::Button},
-    {"Command2", Kind::Button},  {"Picture1", Kind::Picture, ":/images/compass.png"},
+    {"Command2", Kind::Button},  {"Picture1", Kind::Picture, TARVOLIN_IMAGES_DIR "/compass.png"},
     {"Picture2", Kind::Picture, ":/images/flag_uk.jpg"},      {"Picture3", Kind::Picture, ":/images/flag_it.jpg"},
     {"Picture4", Kind::Picture, ":/images/ruler.jpg"},
 };

@@ -6,13 +6,9 @@
 #include <cstdio>
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fputs("usage: unpack_picture IN.png OUT.bmp\n", stderr);
-        return 2;
-    }
-    const QImage picture(QString::fromLocal8Bit(argv[1]));
+    const QImage picture = argc == 3 ? QImage(QString::fromLocal8Bit(argv[1])) : QImage();
     if (picture.isNull() || !picture.save(QString::fromLocal8Bit(argv[2]), "BMP")) {
-        std::fprintf(stderr, "unpack_picture: cannot write %s from %s\n", argv[2], argv[1]);
+        std::fputs("usage: unpack_picture IN.png OUT.bmp (IN readable, OUT writable)\n", stderr);
         return 1;
     }
     return 0;

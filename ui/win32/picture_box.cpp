@@ -94,8 +94,6 @@ void PictureBox::SetDeviceScale(double scale) {
     InvalidateRect(window_, nullptr, FALSE);
 }
 
-SIZE PictureBox::ShownPictureSize() const { return shownSize_; }
-
 const Pixels& PictureBox::DoubleSize() {
     if (!doubleSize_) doubleSize_ = DecodeResource(picture_ + std::u16string(kDoubleSizeSuffix));
     return doubleSize_->width > 0 ? *doubleSize_ : natural_;

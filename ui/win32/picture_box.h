@@ -36,9 +36,6 @@ public:
     static PictureBox* Of(HWND window);
 
     void SetDeviceScale(double scale);
-    double DeviceScale() const { return deviceScale_; }
-    // The size of the picture as drawn, in device pixels.
-    SIZE ShownPictureSize() const;
 
     // Names the picture in the language, and checks the flag of that language.
     void FollowLanguage(Language language);

@@ -36,9 +36,13 @@ public:
     ~QtDriver() override { QAccessible::installUpdateHandler(previous_); }
 
     void Copy(std::u16string_view text) override { QApplication::clipboard()->setText(ToQString(text)); }
-    void Click(Control control) override { Act([&] { QTest::mouseClick(Widget(control), Qt::LeftButton); }); }
+    void Click(Control control) override {
+        AwaitLastFrameIfClosing(Widget(control));
+        Act([&] { QTest::mouseClick(Widget(control), Qt::LeftButton); });
+    }
     // As a desktop delivers it: the second press comes as a double-click.
     void DoubleClick(Control control) override {
+        AwaitLastFrameIfClosing(Widget(control));
         Act([&] {
             QTest::mousePress(Widget(control), Qt::LeftButton);
             QTest::mouseRelease(Widget(control), Qt::LeftButton);
@@ -57,6 +61,7 @@ public:
     }
     void Focus(Control control) override { Act([&] { Widget(control)->setFocus(); }); }
     void Press(behaviour::Key key) override {
+        AwaitLastFrameIfClosing(FocusWidget());
         Act([&] {
             QWidget* focus = FocusWidget();
             switch (key) {
@@ -152,6 +157,11 @@ private:
         QWidget* w = form_.findChild<QWidget*>(QLatin1String(ui::RowOf(control).name));
         EXPECT_NE(w, nullptr) << ui::RowOf(control).name;
         return w;
+    }
+    // Exit closes the window at once; on Wayland it must not close with a frame unanswered.
+    void AwaitLastFrameIfClosing(QWidget* target) const {
+        if (target == Widget(ui::kExitButton))
+            AwaitLastFrame(&form_);
     }
     QLineEdit* LineEdit(Control field) const { return qobject_cast<QLineEdit*>(Widget(field)); }
     // The window's focused control, also while a message box just closed has left it inactive.

@@ -2,9 +2,9 @@
 #pragma once
 
 #include "ui/qt/form2_window.h"
+#include "wayland_frames.h"
 
 #include <QApplication>
-#include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -16,43 +16,6 @@
 #include <functional>
 #include <memory>
 #include <ostream>
-
-// Ends a loop when the window it watches is given an update request.
-class UpdateRequestSeen : public QObject {
-public:
-    explicit UpdateRequestSeen(QEventLoop& loop) : loop_(loop) {}
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::UpdateRequest)
-            loop_.quit();
-        return false;
-    }
-
-private:
-    QEventLoop& loop_;
-};
-
-// Waits, on Wayland, until the compositor has answered the last frame a window sent. Qt 6.4's
-// Wayland client lets its event thread handle a frame's answer while the window, hiding, destroys
-// the same callback: a double free that aborts in libwayland ("wl_proxy_unref: Assertion"), or a
-// use after free. A user hardly ever hides a window within a frame of its last paint; a test does
-// it all the time, so a test window waits for its frames before anything may hide it.
-inline void AwaitLastFrame(QWidget* widget) {
-    if (QGuiApplication::platformName() != QLatin1String("wayland") || !widget->isVisible())
-        return;
-    // Qt delivers an update request only once no frame awaits its answer. Twice: the first may
-    // bring a paint that was waiting, and with it one more frame.
-    for (int round = 0; round < 2; ++round) {
-        QEventLoop loop;
-        UpdateRequestSeen seen(loop);
-        widget->windowHandle()->installEventFilter(&seen);
-        // A window that missed a frame is unexposed until the answer comes and is then sent no
-        // update request: the test goes on after a while regardless.
-        QTimer::singleShot(1000, &loop, &QEventLoop::quit);
-        widget->windowHandle()->requestUpdate();
-        loop.exec();
-        widget->windowHandle()->removeEventFilter(&seen);
-    }
-}
 
 // Readable failure messages for texts.
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
